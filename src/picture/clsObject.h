@@ -1,0 +1,40 @@
+#pragma once
+// A picture: its name, its number, its genetic code and its window, and how it is drawn.
+
+#include "genetics/clsGenSeq.h"
+#include "picture/PictureWindow.h"
+
+#include <QString>
+#include <memory>
+
+class clsObject {
+public:
+    QString Name;
+    qint16 ID = 0;
+
+    // Both created on first use.
+    clsGenSeq& GenCode();
+    PictureWindow& Display();
+
+    // Takes name and ID, opens the window, builds the genetic code and draws it.
+    void Init();
+    // Draws the segment of gene tvNo and, depth first, its two branches.
+    void Draw_Line(qint16 tvNo, double tvAngle, qint16 tvX, qint16 tvY, double tvShrink);
+    void Display_Draw();
+    void MakeGenes();
+    void MakeObj();
+
+    // Parent box ticked, asked without opening a closed picture's window again.
+    bool IsParent() const;
+    // Done / the window's close box: the window goes, the picture stays.
+    void Unload();
+
+    // The start of every drawing: straight up from the middle just below the bottom edge.
+    static constexpr double StartAngle = -823549.0 / 524288.0;
+    static constexpr qint16 StartX = 850;
+    static constexpr qint16 StartY = 1600;
+
+private:
+    std::unique_ptr<clsGenSeq> m_genCode;
+    std::unique_ptr<PictureWindow> m_display;
+};
