@@ -4,6 +4,7 @@
 #include "genetics/clsGene.h"
 
 #include <QString>
+
 #include <array>
 #include <memory>
 

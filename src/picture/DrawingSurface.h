@@ -11,5 +11,5 @@ public:
     // A solid line in colour red + 256 * green + 65536 * blue, clipped to the area.
     virtual void Line(float x1, float y1, float x2, float y2, int colour) = 0;
     // The drawing is complete: show it.
-    virtual void Finish() {}
+    virtual void Finish() { }
 };

@@ -2,6 +2,7 @@
 // What a picture needs from its window; the program's is frmObject, tests use their own.
 
 #include <QString>
+
 #include <functional>
 #include <memory>
 

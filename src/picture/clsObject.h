@@ -5,6 +5,7 @@
 #include "picture/PictureWindow.h"
 
 #include <QString>
+
 #include <memory>
 
 class clsObject {

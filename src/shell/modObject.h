@@ -5,6 +5,7 @@
 #include "platform/KeyedCollection.h"
 
 #include <QString>
+
 #include <memory>
 
 namespace modObject {

@@ -11,7 +11,9 @@
 class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(std::vector<float> values = {}, float fallback = -1.0F)
-        : m_values(std::move(values)), m_fallback(fallback), m_scope(*this)
+        : m_values(std::move(values))
+        , m_fallback(fallback)
+        , m_scope(*this)
     {
     }
 
