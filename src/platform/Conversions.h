@@ -5,13 +5,14 @@
 
 #include <QString>
 #include <QtGlobal>
+
 #include <optional>
 
 namespace Conv {
 
 // Which decimal separators a text to number conversion accepts.
 enum class Separator {
-    Locale,       // only the locale's own
+    Locale, // only the locale's own
     PointOrComma, // "." or "," (genetic code files travel between locales)
 };
 
@@ -41,6 +42,11 @@ bool toBool(const QString& text, Separator separator = Separator::Locale);
 // Leading-blank form: " 0", " 25", "-3"; doubles in form D after the blank or sign.
 QString leadingBlank(qint64 value);
 QString leadingBlank(double value);
+// Takes the 16-bit IDs (and any int) without a cast: for them the two overloads above tie.
+inline QString leadingBlank(int value)
+{
+    return leadingBlank(static_cast<qint64>(value));
+}
 
 // Plain form: "0", "255", "-12".
 QString plain(qint64 value);

@@ -5,12 +5,12 @@
 
 #include <QHash>
 #include <QString>
+
 #include <iterator>
 #include <list>
 #include <utility>
 
-template <typename T>
-class KeyedCollection {
+template <typename T> class KeyedCollection {
 public:
     KeyedCollection() = default;
     // The index points into the list, so a copy would point into the original.
@@ -24,7 +24,7 @@ public:
     {
         if (m_index.contains(key))
             throw RuntimeError(RuntimeError::KeyAlreadyUsed, RuntimeError::standardText(RuntimeError::KeyAlreadyUsed),
-                               QStringLiteral("(key \"%1\")").arg(key));
+                QStringLiteral("(key \"%1\")").arg(key));
         m_entries.emplace_back(key, std::move(item));
         m_index.insert(key, std::prev(m_entries.end()));
     }
@@ -35,7 +35,7 @@ public:
         const auto it = m_index.constFind(key);
         if (it == m_index.cend())
             throw RuntimeError(RuntimeError::InvalidArgument, RuntimeError::standardText(RuntimeError::InvalidArgument),
-                               QStringLiteral("(no entry under key \"%1\")").arg(key));
+                QStringLiteral("(no entry under key \"%1\")").arg(key));
         return (*it)->second;
     }
 
@@ -54,8 +54,7 @@ public:
     int count() const { return static_cast<int>(m_entries.size()); }
 
     // Visits every item in insertion order.
-    template <typename Visitor>
-    void forEach(Visitor&& visit) const
+    template <typename Visitor> void forEach(Visitor&& visit) const
     {
         for (const auto& entry : m_entries)
             visit(entry.second);

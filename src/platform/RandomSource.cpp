@@ -29,21 +29,41 @@ RandomSource* current = nullptr;
 
 ClockRandomSource::ClockRandomSource()
 {
-    reseed();
+    // Any state but all zeroes works; the clock makes each run differ.
+    std::uint64_t seed = clockReading();
+    for (std::uint64_t& word : m_state)
+        word = splitMix64(seed++);
+}
+
+std::uint64_t ClockRandomSource::nextBits()
+{
+    const auto rotl = [](std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); };
+    const std::uint64_t result = rotl(m_state[1] * 5, 7) * 9;
+    const std::uint64_t t = m_state[1] << 17;
+    m_state[2] ^= m_state[0];
+    m_state[3] ^= m_state[1];
+    m_state[1] ^= m_state[2];
+    m_state[0] ^= m_state[3];
+    m_state[2] ^= t;
+    m_state[3] = rotl(m_state[3], 45);
+    return result;
 }
 
 void ClockRandomSource::reseed()
 {
-    const std::uint64_t stirred = splitMix64(m_engine() ^ splitMix64(clockReading()));
-    std::seed_seq seq{static_cast<std::uint32_t>(stirred), static_cast<std::uint32_t>(stirred >> 32),
-                      static_cast<std::uint32_t>(m_engine()), static_cast<std::uint32_t>(m_engine() >> 32)};
-    m_engine.seed(seq);
+    m_state[0] ^= splitMix64(clockReading());
+    m_state[1] ^= splitMix64(m_state[0]);
+    if ((m_state[0] | m_state[1] | m_state[2] | m_state[3]) == 0)
+        m_state[0] = 0x9E3779B97F4A7C15ULL;
+    // Spread the stirred words through the whole state before the next draw.
+    for (int i = 0; i < 4; ++i)
+        nextBits();
 }
 
 float ClockRandomSource::next()
 {
     constexpr float scale = 1.0F / 16777216.0F; // 2^-24: every k / 2^24 is exact in a float
-    return static_cast<float>(m_engine() >> 40) * scale;
+    return static_cast<float>(nextBits() >> 40) * scale;
 }
 
 namespace Rnd {
@@ -53,7 +73,8 @@ RandomSource& shared()
     return current ? *current : defaultSource();
 }
 
-ScopedSource::ScopedSource(RandomSource& replacement) : m_previous(current)
+ScopedSource::ScopedSource(RandomSource& replacement)
+    : m_previous(current)
 {
     current = &replacement;
 }

@@ -2,6 +2,7 @@
 // The one run-time error type: a numbered error with its standard text and what it concerns.
 
 #include <QString>
+
 #include <exception>
 #include <string>
 
