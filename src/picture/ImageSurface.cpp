@@ -26,6 +26,7 @@ QPainter& ImageSurface::painter()
         // Every segment keeps its gene's exact colour: no blending at the edges.
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         m_painter->scale(1.0 / Twips::perPixel, 1.0 / Twips::perPixel);
+        m_painterColour = -1;
     }
     return *m_painter;
 }
@@ -43,11 +44,15 @@ void ImageSurface::SetPenWidth(int pixels)
 
 void ImageSurface::Line(float x1, float y1, float x2, float y2, int colour)
 {
-    const QColor color(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    // The painter works in twips, so the pen width is scaled up to stay in pixels.
-    QPen pen(color, m_penWidth * Twips::perPixel, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     QPainter& p = painter();
-    p.setPen(pen);
+    // Segments of one level share their pen, and changing the painter's pen is not free.
+    if (colour != m_painterColour || m_penWidth != m_painterPenWidth) {
+        const QColor color(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+        // The painter works in twips, so the pen width is scaled up to stay in pixels.
+        p.setPen(QPen(color, m_penWidth * Twips::perPixel, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        m_painterColour = colour;
+        m_painterPenWidth = m_penWidth;
+    }
     p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
 }
 

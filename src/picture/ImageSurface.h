@@ -37,6 +37,9 @@ private:
     QImage m_image;
     QColor m_background;
     int m_penWidth = 1;
+    // The pen the painter holds, so it is only changed when a line needs another.
+    int m_painterColour = -1;
+    int m_painterPenWidth = 0;
     std::unique_ptr<QPainter> m_painter;
     std::function<void()> m_finished;
 };

@@ -73,11 +73,13 @@ frmObject::frmObject(QWidget* parent)
     m_surface.setFinishedHandler([this] { picDraw->update(); });
 
     setTabOrder(txtName, btnSave);
-    setTabOrder(btnSave, btnDone);
+    setTabOrder(btnSave, picDraw);
+    setTabOrder(picDraw, btnDone);
     setTabOrder(btnDone, cbxParent);
+    setTabOrder(cbxParent, lblName);
 
-    connect(btnSave, &QPushButton::clicked, this, [this] { Guard::run(this, [this] { btnSave_Click(); }); });
-    connect(btnDone, &QPushButton::clicked, this, [this] { Guard::run(this, [this] { btnDone_Click(); }); });
+    Guard::connect(btnSave, &QPushButton::clicked, this, &frmObject::btnSave_Click);
+    Guard::connect(btnDone, &QPushButton::clicked, this, &frmObject::btnDone_Click);
     // Esc presses Done, as a cancel button would.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, btnDone, &QPushButton::click);

@@ -1,0 +1,144 @@
+// How much the recursive drawing costs beyond the lines it draws, and what a random code costs.
+
+#include "BenchSummary.h"
+#include "picture/ImageSurface.h"
+#include "picture/clsObject.h"
+#include "shell/modMain.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr QSize drawingArea { 1695, 1575 };
+
+class BenchWindow final : public PictureWindow {
+public:
+    BenchWindow()
+        : surface(drawingArea, 1.0, Qt::white)
+    {
+    }
+    void SetPersistentDrawing(bool) override { }
+    void Show() override { }
+    void SetTag(const QString&) override { }
+    QString Tag() const override { return {}; }
+    void SetCaption(const QString&) override { }
+    void SetName(const QString&) override { }
+    bool IsParentTicked() const override { return false; }
+    DrawingSurface& Surface() override { return surface; }
+    void Unload() override { }
+    ImageSurface surface;
+};
+
+// A full tree: no gene done, widths 1 to 16, branches spread over the whole area.
+void fillFullTree(clsGenSeq& code)
+{
+    for (qint16 i = 0; i < 12; ++i) {
+        code.SetGLength(i, static_cast<qint16>(400 - 25 * i));
+        code.SetGWidth(i, static_cast<qint16>(16 - i));
+        code.SetGAngle(i, 0.2 + 0.05 * i);
+        code.SetGColorRed(i, static_cast<qint16>(20 * i));
+        code.SetGColorGreen(i, static_cast<qint16>(255 - 20 * i));
+        code.SetGColorBlue(i, 128);
+        code.SetGDone(i, false);
+        code.SetGDraw(i, true);
+    }
+}
+
+// Records the lines a drawing makes, to replay them without the recursion.
+struct LineRecord {
+    QPointF from, to;
+    int width;
+    int colour;
+};
+
+class LineCollector final : public DrawingSurface {
+public:
+    void Clear() override { }
+    void SetPenWidth(int pixels) override { width = pixels; }
+    void Line(float x1, float y1, float x2, float y2, int colour) override
+    {
+        lines.push_back({ QPointF(x1, y1), QPointF(x2, y2), width, colour });
+    }
+    int width = 1;
+    std::vector<LineRecord> lines;
+};
+
+class CollectorWindow final : public PictureWindow {
+public:
+    void SetPersistentDrawing(bool) override { }
+    void Show() override { }
+    void SetTag(const QString&) override { }
+    QString Tag() const override { return {}; }
+    void SetCaption(const QString&) override { }
+    void SetName(const QString&) override { }
+    bool IsParentTicked() const override { return false; }
+    DrawingSurface& Surface() override { return collector; }
+    void Unload() override { }
+    LineCollector collector;
+};
+
+void BM_DrawLineFullTree(benchmark::State& state)
+{
+    modMain::InitMain();
+    PictureWindow::SetFactory([] { return std::make_unique<BenchWindow>(); });
+    clsObject picture;
+    fillFullTree(picture.GenCode());
+    DrawingSurface& surface = picture.Display().Surface();
+    for (auto _ : state) {
+        surface.Clear();
+        picture.Draw_Line(0, clsObject::StartAngle, clsObject::StartX, clsObject::StartY, 1.0);
+        surface.Finish();
+    }
+    state.counters["segments"] = 4095;
+}
+BENCHMARK(BM_DrawLineFullTree)->Unit(benchmark::kMicrosecond);
+
+void BM_BareQPainterLines(benchmark::State& state)
+{
+    modMain::InitMain();
+    PictureWindow::SetFactory([] { return std::make_unique<CollectorWindow>(); });
+    clsObject picture;
+    fillFullTree(picture.GenCode());
+    picture.Draw_Line(0, clsObject::StartAngle, clsObject::StartX, clsObject::StartY, 1.0);
+    const std::vector<LineRecord> lines = static_cast<CollectorWindow&>(picture.Display()).collector.lines;
+
+    QImage image(113, 105, QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(1.0 / 15, 1.0 / 15);
+        for (const LineRecord& line : lines) {
+            const QColor colour(line.colour & 0xFF, (line.colour >> 8) & 0xFF, (line.colour >> 16) & 0xFF);
+            painter.setPen(QPen(colour, line.width * 15, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.drawLine(line.from, line.to);
+        }
+    }
+    state.counters["segments"] = static_cast<double>(lines.size());
+}
+BENCHMARK(BM_BareQPainterLines)->Unit(benchmark::kMicrosecond);
+
+void BM_RandomGeneticCode(benchmark::State& state)
+{
+    clsGenSeq code;
+    for (auto _ : state) {
+        for (qint16 i = 0; i < 12; ++i)
+            code.GetGene(i)->Random();
+        benchmark::DoNotOptimize(code.GetGLength(11));
+    }
+}
+BENCHMARK(BM_RandomGeneticCode)->Unit(benchmark::kMicrosecond);
+
+const bool summary = (BenchSummary::add([](const std::map<std::string, double>& ns) {
+    const auto tree = ns.find("BM_DrawLineFullTree");
+    const auto bare = ns.find("BM_BareQPainterLines");
+    if (tree != ns.end() && bare != ns.end() && bare->second > 0)
+        std::printf("draw ratio: %.3f\n", tree->second / bare->second);
+}),
+    true);
+
+} // namespace
