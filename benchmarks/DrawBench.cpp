@@ -96,7 +96,7 @@ void BM_DrawLineFullTree(benchmark::State& state)
     }
     state.counters["segments"] = 4095;
 }
-BENCHMARK(BM_DrawLineFullTree)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawLineFullTree)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_BareQPainterLines(benchmark::State& state)
 {
@@ -120,7 +120,7 @@ void BM_BareQPainterLines(benchmark::State& state)
     }
     state.counters["segments"] = static_cast<double>(lines.size());
 }
-BENCHMARK(BM_BareQPainterLines)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BareQPainterLines)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_RandomGeneticCode(benchmark::State& state)
 {

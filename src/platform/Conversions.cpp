@@ -63,9 +63,9 @@ std::optional<qint16> roundToInt16(double value)
 {
     if (!std::isfinite(value))
         return std::nullopt;
-    // value - trunc(value) is exact, so a half is recognised exactly; halving is exact too.
-    const bool half = std::abs(value - std::trunc(value)) == 0.5;
-    const double rounded = half ? 2.0 * std::round(value / 2.0) : std::round(value);
+    // The default rounding mode takes halves to the even neighbour; the drawing calls this
+    // twice per segment, so it must stay cheap.
+    const double rounded = std::nearbyint(value);
     if (rounded < -32768.0 || rounded > 32767.0)
         return std::nullopt;
     return static_cast<qint16>(rounded);
