@@ -1,0 +1,42 @@
+#include "genefile/RecordLayout.h"
+
+#include "genetics/clsGenSeq.h"
+#include "platform/Conversions.h"
+
+namespace GeneFile {
+
+namespace {
+
+// Files travel between locales, so either decimal separator reads back.
+constexpr auto AnySeparator = Conv::Separator::PointOrComma;
+
+} // namespace
+
+const std::array<TraitLine, 8> RecordTraits = { {
+    { "Angle", [](clsGenSeq& s, qint16 g) { return Conv::formD(s.GetGAngle(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGAngle(g, Conv::toDouble(t, AnySeparator)); },
+        &clsGene::RndAngle },
+    { "ColorBlue", [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGColorBlue(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGColorBlue(g, Conv::toInt16(t, AnySeparator)); },
+        &clsGene::RndColorBlue },
+    { "ColorGreen", [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGColorGreen(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGColorGreen(g, Conv::toInt16(t, AnySeparator)); },
+        &clsGene::RndColorGreen },
+    { "ColorRed", [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGColorRed(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGColorRed(g, Conv::toInt16(t, AnySeparator)); },
+        &clsGene::RndColorRed },
+    { "Done", [](clsGenSeq& s, qint16 g) { return Conv::boolText(s.GetGDone(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGDone(g, Conv::toBool(t, AnySeparator)); },
+        &clsGene::RndDone },
+    { "Draw", [](clsGenSeq& s, qint16 g) { return Conv::boolText(s.GetGDraw(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGDraw(g, Conv::toBool(t, AnySeparator)); },
+        &clsGene::RndDraw },
+    { "Length", [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGLength(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGLength(g, Conv::toInt16(t, AnySeparator)); },
+        &clsGene::RndLength },
+    { "Width", [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGWidth(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGWidth(g, Conv::toInt16(t, AnySeparator)); },
+        &clsGene::RndWidth },
+} };
+
+} // namespace GeneFile
