@@ -1,0 +1,234 @@
+// What one Open costs: the time from the Open button's click to the drawn picture, and the memory a picture keeps.
+
+#include "BenchSummary.h"
+#include "dialogs/Dialogs.h"
+#include "genefile/GeneFileWriter.h"
+#include "genetics/clsGenSeq.h"
+#include "picture/FormWindow.h"
+#include "picture/clsObject.h"
+#include "shell/frmMain.h"
+#include "shell/modObject.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <malloc.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// A full tree of wide pens: nothing done, widths 16 down to 8, and lengths whose sum (3150 twips) keeps every
+// end point far inside the 16-bit range.
+void fillWideTree(clsGenSeq& code)
+{
+    for (qint16 i = 0; i < 12; ++i) {
+        code.SetGLength(i, static_cast<qint16>(400 - 25 * i));
+        code.SetGWidth(i, static_cast<qint16>(16 - 8 * i / 11));
+        code.SetGAngle(i, 0.2 + 0.05 * i);
+        code.SetGColorRed(i, static_cast<qint16>(20 * i));
+        code.SetGColorGreen(i, static_cast<qint16>(255 - 20 * i));
+        code.SetGColorBlue(i, 128);
+        code.SetGDone(i, false);
+        code.SetGDraw(i, true);
+    }
+}
+
+// The resident set size of this process, in bytes, after handing freed heap pages back to the system, so that
+// memory freed by closed windows does not hide what later pictures take.
+double residentBytes()
+{
+    malloc_trim(0);
+    std::ifstream statm("/proc/self/statm");
+    long sizePages = 0;
+    long residentPages = 0;
+    statm >> sizePages >> residentPages;
+    return static_cast<double>(residentPages) * static_cast<double>(sysconf(_SC_PAGESIZE));
+}
+
+double threadCpuSeconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+void flushDeletions()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The main window on the offscreen platform, with rate 0 and the name of a saved full tree typed in, so that
+// every Open reads the same genetic code from its file.
+class OpenSession {
+public:
+    OpenSession()
+        : window([] {})
+    {
+        installPictureWindows();
+        clsGenSeq code;
+        fillWideTree(code);
+        const QString fileName = folder.filePath(QStringLiteral("tree.gen"));
+        GeneFileWriter::Save(code, fileName);
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            std::fprintf(stderr, "OpenBench: the main window was never exposed\n");
+        window.txtMutationRate->setText(QStringLiteral("0"));
+        window.txtName->setText(fileName);
+    }
+
+    ~OpenSession()
+    {
+        closeAll();
+        modObject::InitObject();
+        flushDeletions();
+        Dialogs::DestroyAll();
+        flushDeletions();
+    }
+
+    OpenSession(const OpenSession&) = delete;
+    OpenSession& operator=(const OpenSession&) = delete;
+
+    void clickOpen() { QTest::mouseClick(window.btnOpen, Qt::LeftButton); }
+
+    // Lets the new window be exposed and painted, as it would be before the user could press Done.
+    static void showPending() { QCoreApplication::processEvents(); }
+
+    static void pressDone(clsObject& picture)
+    {
+        if (frmObject* const form = dynamic_cast<FormWindow&>(picture.Display()).form())
+            QTest::mouseClick(form->btnDone, Qt::LeftButton);
+    }
+
+    static void closeLatest()
+    {
+        pressDone(*modObject::Objects.item(modObject::KeyOf(static_cast<qint16>(modObject::NextID - 1))));
+    }
+
+    static void closeAll()
+    {
+        modObject::Objects.forEach([](const std::shared_ptr<clsObject>& picture) { pressDone(*picture); });
+    }
+
+    // Opens one picture and closes it with Done, leaving it in the registry as a closed picture.
+    void openAndClose()
+    {
+        clickOpen();
+        showPending();
+        closeLatest();
+        flushDeletions();
+    }
+
+private:
+    QTemporaryDir folder;
+    frmMain window;
+};
+
+double percentile(const std::vector<double>& sorted, double fraction)
+{
+    const double at = fraction * static_cast<double>(sorted.size() - 1);
+    const auto below = static_cast<std::size_t>(std::floor(at));
+    const std::size_t above = std::min(below + 1, sorted.size() - 1);
+    return sorted[below] + (sorted[above] - sorted[below]) * (at - static_cast<double>(below));
+}
+
+// Milliseconds per Open, filled by the benchmarks and printed with the summary.
+std::vector<double> wallMilliseconds;
+std::vector<double> cpuMilliseconds;
+double closedPictureBytes = -1;
+double openPictureBytes = -1;
+
+void BM_OpenFullTreeFromFile(benchmark::State& state)
+{
+    OpenSession session;
+    wallMilliseconds.clear();
+    cpuMilliseconds.clear();
+    for (auto _ : state) {
+        const double cpuStart = threadCpuSeconds();
+        const auto start = std::chrono::steady_clock::now();
+        session.clickOpen();
+        const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+        const double cpu = threadCpuSeconds() - cpuStart;
+        state.SetIterationTime(wall.count());
+        wallMilliseconds.push_back(wall.count() * 1e3);
+        cpuMilliseconds.push_back(cpu * 1e3);
+
+        OpenSession::showPending();
+        OpenSession::closeLatest();
+        modObject::InitObject();
+        flushDeletions();
+    }
+}
+BENCHMARK(BM_OpenFullTreeFromFile)->UseManualTime()->Iterations(300)->Unit(benchmark::kMillisecond);
+
+// Each of 1000 Opens closed with Done: what a closed picture keeps in the registry.
+void BM_ClosedPictureMemory(benchmark::State& state)
+{
+    constexpr int warmUp = 100;
+    constexpr int measured = 1000;
+    OpenSession session;
+    for (auto _ : state) {
+        for (int i = 0; i < warmUp; ++i)
+            session.openAndClose();
+        const double before = residentBytes();
+        for (int i = 0; i < measured; ++i)
+            session.openAndClose();
+        closedPictureBytes = (residentBytes() - before) / measured;
+    }
+    state.counters["bytes per closed picture"] = closedPictureBytes;
+}
+BENCHMARK(BM_ClosedPictureMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// 200 pictures open at once, after a few already open: what an open picture and its window take.
+void BM_OpenPictureMemory(benchmark::State& state)
+{
+    constexpr int warmUp = 20;
+    constexpr int measured = 200;
+    OpenSession session;
+    for (auto _ : state) {
+        for (int i = 0; i < warmUp; ++i) {
+            session.clickOpen();
+            OpenSession::showPending();
+        }
+        const double before = residentBytes();
+        for (int i = 0; i < measured; ++i) {
+            session.clickOpen();
+            OpenSession::showPending();
+        }
+        openPictureBytes = (residentBytes() - before) / measured;
+    }
+    state.counters["bytes per open picture"] = openPictureBytes;
+}
+BENCHMARK(BM_OpenPictureMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void printMilliseconds(const char* label, std::vector<double> samples)
+{
+    if (samples.empty())
+        return;
+    std::sort(samples.begin(), samples.end());
+    std::printf("%s: median %.2f ms, p10 %.2f ms, p90 %.2f ms\n", label, percentile(samples, 0.5),
+        percentile(samples, 0.1), percentile(samples, 0.9));
+}
+
+const bool summary = (BenchSummary::add([](const std::map<std::string, double>&) {
+    printMilliseconds("open latency", wallMilliseconds);
+    printMilliseconds("open cpu time", cpuMilliseconds);
+    if (closedPictureBytes >= 0)
+        std::printf("closed picture: %.0f bytes\n", closedPictureBytes);
+    if (openPictureBytes >= 0)
+        std::printf("open picture: %.0f bytes\n", openPictureBytes);
+}),
+    true);
+
+} // namespace
