@@ -1,0 +1,239 @@
+#include "shell/frmMain.h"
+
+#include "dialogs/AboutAuthor.h"
+#include "dialogs/AboutCorvane.h"
+#include "dialogs/AboutVantrell.h"
+#include "dialogs/Dialogs.h"
+#include "dialogs/ErrorMR.h"
+#include "dialogs/Info.h"
+#include "dialogs/License.h"
+#include "picture/clsObject.h"
+#include "platform/Conversions.h"
+#include "platform/Twips.h"
+#include "shell/Guard.h"
+#include "shell/modErrors.h"
+#include "shell/modGenes.h"
+#include "shell/modMain.h"
+#include "shell/modObject.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <memory>
+
+namespace {
+
+constexpr int clientWidth = 2820;
+constexpr int clientHeight = 1140;
+
+QAction* addItem(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QMenu* addMenu(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* menu = new QMenu(caption, parent);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+} // namespace
+
+void frmMain::QuitApplication()
+{
+    QCoreApplication::exit(0);
+}
+
+frmMain::frmMain(Ending endProgram)
+    : m_endProgram(std::move(endProgram))
+{
+    setWindowTitle(QStringLiteral("Main"));
+    createControls();
+    createMenus();
+    // The client area below the menu bar is the window's size in the layout.
+    const int width = Twips::toPixels(clientWidth);
+    resize(width, Twips::toPixels(clientHeight) + menuBar()->heightForWidth(width));
+    Form_Load();
+}
+
+frmMain::~frmMain()
+{
+    modMain::SetMainWindow(nullptr);
+    Form_Terminate();
+}
+
+QString frmMain::MutationRateText() const
+{
+    return txtMutationRate->text();
+}
+
+QString frmMain::NameText() const
+{
+    return txtName->text();
+}
+
+void frmMain::createControls()
+{
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    txtMutationRate = new QLineEdit(client);
+    txtMutationRate->setObjectName(QStringLiteral("txtMutationRate"));
+    txtMutationRate->setGeometry(Twips::toPixels(1200, 120, 1455, 375));
+
+    lblMutationRate = new QLabel(QStringLiteral("Mutation Rate"), client);
+    lblMutationRate->setObjectName(QStringLiteral("lblMutationRate"));
+    lblMutationRate->setTextFormat(Qt::PlainText);
+    lblMutationRate->setWordWrap(true);
+    lblMutationRate->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblMutationRate->setGeometry(Twips::toPixels(120, 120, 1095, 255));
+
+    btnOpen = new QPushButton(QStringLiteral("Open"), client);
+    btnOpen->setObjectName(QStringLiteral("btnOpen"));
+    btnOpen->setGeometry(Twips::toPixels(120, 600, 975, 375));
+
+    txtName = new QLineEdit(client);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setGeometry(Twips::toPixels(1200, 600, 1455, 375));
+
+    setTabOrder(txtMutationRate, lblMutationRate);
+    setTabOrder(lblMutationRate, btnOpen);
+    setTabOrder(btnOpen, txtName);
+    txtMutationRate->setFocus();
+
+    Guard::connect(btnOpen, &QPushButton::clicked, this, &frmMain::btnOpen_Click);
+}
+
+void frmMain::createMenus()
+{
+    M_File = addMenu(menuBar(), "M_File", QStringLiteral("&File"));
+    F_Exit = addItem(M_File, "F_Exit", QStringLiteral("&Exit"));
+
+    M_Genes = addMenu(menuBar(), "M_Genes", QStringLiteral("&Genes"));
+    G_Done = addItem(M_Genes, "G_Done", QStringLiteral("D&one"));
+    G_Done->setCheckable(true);
+    G_Done->setChecked(true);
+    G_Draw = addItem(M_Genes, "G_Draw", QStringLiteral("D&raw"));
+    G_Draw->setCheckable(true);
+    G_Draw->setChecked(false);
+
+    M_Info = addMenu(menuBar(), "M_Info", QStringLiteral("&Info"));
+    I_About = addMenu(M_Info, "I_About", QStringLiteral("&About"));
+    I_A_AboutVantrell = addItem(I_About, "I_A_AboutVantrell", QStringLiteral("About &Vantrell"));
+    I_A_AboutCorvane = addItem(I_About, "I_A_AboutCorvane", QStringLiteral("About &Corvane"));
+    I_A_AboutAuthor = addItem(I_About, "I_A_AboutAuthor", QStringLiteral("About &Author"));
+    M_Info->addMenu(I_About);
+    I_License = addItem(M_Info, "I_License", QStringLiteral("&License"));
+    I_Info = addItem(M_Info, "I_Info", QStringLiteral("&Info"));
+
+    menuBar()->addMenu(M_File);
+    menuBar()->addMenu(M_Genes);
+    menuBar()->addMenu(M_Info);
+
+    Guard::connect(F_Exit, &QAction::triggered, this, &frmMain::F_Exit_Click);
+    Guard::connect(G_Done, &QAction::triggered, this, &frmMain::G_Done_Click);
+    Guard::connect(G_Draw, &QAction::triggered, this, &frmMain::G_Draw_Click);
+    Guard::connect(I_A_AboutVantrell, &QAction::triggered, this, &frmMain::I_A_AboutVantrell_Click);
+    Guard::connect(I_A_AboutCorvane, &QAction::triggered, this, &frmMain::I_A_AboutCorvane_Click);
+    Guard::connect(I_A_AboutAuthor, &QAction::triggered, this, &frmMain::I_A_AboutAuthor_Click);
+    Guard::connect(I_License, &QAction::triggered, this, &frmMain::I_License_Click);
+    Guard::connect(I_Info, &QAction::triggered, this, &frmMain::I_Info_Click);
+}
+
+void frmMain::Form_Load()
+{
+    modMain::SetMainWindow(this);
+    modObject::InitObject();
+    modGenes::InitGenes();
+    modMain::InitMain();
+    modErrors::LoadErrors();
+    Dialogs::Load<AboutAuthor>().hide();
+    Dialogs::Load<AboutCorvane>().hide();
+    Dialogs::Load<AboutVantrell>().hide();
+    Dialogs::Load<License>().hide();
+    Dialogs::Load<Info>().hide();
+    txtMutationRate->setText(Conv::leadingBlank(modGenes::MutationRate));
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Guard::run(this, [this] { Form_Unload(); });
+}
+
+void frmMain::Form_Unload()
+{
+    m_endProgram();
+}
+
+void frmMain::Form_Terminate()
+{
+    m_endProgram();
+}
+
+void frmMain::F_Exit_Click()
+{
+    m_endProgram();
+}
+
+// The menu has already flipped the check mark when the click arrives; the flag takes the new mark.
+void frmMain::G_Done_Click()
+{
+    modMain::UseDone = G_Done->isChecked();
+}
+
+void frmMain::G_Draw_Click()
+{
+    modMain::UseDraw = G_Draw->isChecked();
+}
+
+void frmMain::I_A_AboutVantrell_Click()
+{
+    Dialogs::Show<AboutVantrell>();
+}
+
+void frmMain::I_A_AboutCorvane_Click()
+{
+    Dialogs::Show<AboutCorvane>();
+}
+
+void frmMain::I_A_AboutAuthor_Click()
+{
+    Dialogs::Show<AboutAuthor>();
+}
+
+void frmMain::I_License_Click()
+{
+    Dialogs::Show<License>();
+}
+
+void frmMain::I_Info_Click()
+{
+    Dialogs::Show<Info>();
+}
+
+void frmMain::btnOpen_Click()
+{
+    if (!modMain::IsMutationRateValid()) {
+        Dialogs::Show<ErrorMR>();
+        return;
+    }
+    auto picture = std::make_shared<clsObject>();
+    try {
+        picture->Init();
+    } catch (...) {
+        // The failed picture's window goes again; the error goes on to the guard.
+        picture->Unload();
+        throw;
+    }
+    modObject::Objects.add(modObject::KeyOf(picture->ID), picture);
+}
