@@ -11,6 +11,8 @@
 #include <optional>
 #include <ostream>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -156,6 +158,34 @@ TEST_F(GeneFileSaveFailureTest, AReadOnlyFileSystemLeavesTheOldFileIntact)
     }
     EXPECT_EQ(readFile(name), old);
     EXPECT_EQ(entries(tmpfs.path()), QStringList { "tree.gen" });
+}
+
+// Renaming over a file needs no write permission on it, so this pins the explicit check.
+TEST_F(GeneFileSaveFailureTest, AReadOnlyFileIsNotReplaced)
+{
+    const QString name = path("tree.gen");
+    const QByteArray old = joinLines({ "old", "contents" });
+    writeFile(name, old);
+    ASSERT_EQ(::chmod(QFile::encodeName(name).constData(), 0444), 0);
+    // Anyone may write into the folder, so only the file's own permission stands in the way.
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+
+    // Root may write any file: save as an unprivileged user in a child process.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr uid_t nobody = 65534;
+        if (::getuid() == 0 && (::setresgid(nobody, nobody, nobody) != 0 || ::setresuid(nobody, nobody, nobody) != 0))
+            ::_exit(2);
+        const std::optional<RuntimeError> error = saveError(name);
+        ::_exit(error && error->number() == RuntimeError::PermissionDenied ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: not refused with error 70; 2: could not become another user";
+    EXPECT_EQ(readFile(name), old);
+    EXPECT_EQ(entries(dir.path()), QStringList { "tree.gen" });
 }
 
 } // namespace
