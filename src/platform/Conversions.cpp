@@ -242,7 +242,13 @@ QString formD(double value)
     std::array<char, 40> buffer {};
     const auto written = std::to_chars(
         buffer.data(), buffer.data() + buffer.size(), std::abs(value), std::chars_format::scientific, 14);
-    const std::string_view scientific(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
+    std::string_view scientific(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
+    // The very largest doubles round up past the double range at 15 digits, and such a text would
+    // not read back: they are written as the largest 15-digit number within the range instead.
+    double readBack = 0.0;
+    if (std::from_chars(scientific.data(), scientific.data() + scientific.size(), readBack).ec
+        == std::errc::result_out_of_range)
+        scientific = "1.79769313486231e+308";
     const std::size_t e = scientific.find('e');
 
     std::string digits;

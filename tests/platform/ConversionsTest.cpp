@@ -457,12 +457,17 @@ INSTANTIATE_TEST_SUITE_P(Rows, FormD,
         FormDRow { "SmallestSubnormal", minSubnormal, "4.94065645841247E-324" }),
     [](const testing::TestParamInfo<FormDRow>& info) { return info.param.name; });
 
-// Rounded up to 15 digits, the largest doubles are written beyond the range and so do not read back.
-TEST(FormDLargestDouble, WritesFifteenDigitsBeyondTheRange)
+// Regression: rounded up to 15 digits, the largest doubles were written beyond the double range,
+// so a genetic code file saved with such an angle did not read back.
+TEST(FormDLargestDouble, LargestDoublesAreWrittenSoTheyReadBack)
 {
-    const QString written = Conv::formD(maxDouble);
-    EXPECT_EQ(written.toStdString(), "1.79769313486232E+308");
-    EXPECT_FALSE(Conv::isNumeric(written));
+    for (const double value : { maxDouble, -maxDouble, 1.797693134862315e308 }) {
+        SCOPED_TRACE(value);
+        const QString written = Conv::formD(value);
+        EXPECT_EQ(written.toStdString(), value < 0 ? "-1.79769313486231E+308" : "1.79769313486231E+308");
+        EXPECT_TRUE(Conv::isNumeric(written));
+    }
+    EXPECT_EQ(Conv::formD(1.79769313486231e308).toStdString(), "1.79769313486231E+308");
 }
 
 TEST(FormDRoundTrip, ReadsBackToFifteenDigitsAcrossMagnitudes)
