@@ -9,7 +9,10 @@
 class BenchReporter final : public benchmark::ConsoleReporter {
 public:
     // Colours only on a terminal, so a saved run reads as plain text.
-    explicit BenchReporter(bool colour) : ConsoleReporter(colour ? OO_ColorTabular : OO_Tabular) {}
+    explicit BenchReporter(bool colour)
+        : ConsoleReporter(colour ? OO_ColorTabular : OO_Tabular)
+    {
+    }
 
     void ReportRuns(const std::vector<Run>& runs) override
     {

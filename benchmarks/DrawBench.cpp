@@ -1,9 +1,11 @@
 // How much the recursive drawing costs beyond the lines it draws, and what a random code costs.
 
 #include "BenchSummary.h"
+#include "WideTree.h"
 #include "picture/ImageSurface.h"
 #include "picture/clsObject.h"
 #include "shell/modMain.h"
+#include "support/SurfaceWindow.h"
 
 #include <QPainter>
 #include <QPen>
@@ -15,39 +17,6 @@
 namespace {
 
 constexpr QSize drawingArea { 1695, 1575 };
-
-class BenchWindow final : public PictureWindow {
-public:
-    BenchWindow()
-        : surface(drawingArea, 1.0, Qt::white)
-    {
-    }
-    void SetPersistentDrawing(bool) override { }
-    void Show() override { }
-    void SetTag(const QString&) override { }
-    QString Tag() const override { return {}; }
-    void SetCaption(const QString&) override { }
-    void SetName(const QString&) override { }
-    bool IsParentTicked() const override { return false; }
-    DrawingSurface& Surface() override { return surface; }
-    void Unload() override { }
-    ImageSurface surface;
-};
-
-// A full tree: no gene done, widths 1 to 16, branches spread over the whole area.
-void fillFullTree(clsGenSeq& code)
-{
-    for (qint16 i = 0; i < 12; ++i) {
-        code.SetGLength(i, static_cast<qint16>(400 - 25 * i));
-        code.SetGWidth(i, static_cast<qint16>(16 - i));
-        code.SetGAngle(i, 0.2 + 0.05 * i);
-        code.SetGColorRed(i, static_cast<qint16>(20 * i));
-        code.SetGColorGreen(i, static_cast<qint16>(255 - 20 * i));
-        code.SetGColorBlue(i, 128);
-        code.SetGDone(i, false);
-        code.SetGDraw(i, true);
-    }
-}
 
 // Records the lines a drawing makes, to replay them without the recursion.
 struct LineRecord {
@@ -68,26 +37,15 @@ public:
     std::vector<LineRecord> lines;
 };
 
-class CollectorWindow final : public PictureWindow {
-public:
-    void SetPersistentDrawing(bool) override { }
-    void Show() override { }
-    void SetTag(const QString&) override { }
-    QString Tag() const override { return {}; }
-    void SetCaption(const QString&) override { }
-    void SetName(const QString&) override { }
-    bool IsParentTicked() const override { return false; }
-    DrawingSurface& Surface() override { return collector; }
-    void Unload() override { }
-    LineCollector collector;
-};
+using CollectorWindow = SurfaceWindow<LineCollector>;
 
 void BM_DrawLineFullTree(benchmark::State& state)
 {
     modMain::InitMain();
-    PictureWindow::SetFactory([] { return std::make_unique<BenchWindow>(); });
+    PictureWindow::SetFactory(
+        [] { return std::make_unique<SurfaceWindow<ImageSurface>>(drawingArea, 1.0, Qt::white); });
     clsObject picture;
-    fillFullTree(picture.GenCode());
+    fillWideTree(picture.GenCode());
     DrawingSurface& surface = picture.Display().Surface();
     for (auto _ : state) {
         surface.Clear();
@@ -98,14 +56,32 @@ void BM_DrawLineFullTree(benchmark::State& state)
 }
 BENCHMARK(BM_DrawLineFullTree)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
+// The recursion alone, onto a surface that draws nothing.
+void BM_DrawLineRecursionOnly(benchmark::State& state)
+{
+    class NoSurface final : public DrawingSurface {
+    public:
+        void Clear() override { }
+        void SetPenWidth(int) override { }
+        void Line(float, float, float, float, int) override { }
+    };
+    modMain::InitMain();
+    PictureWindow::SetFactory([] { return std::make_unique<SurfaceWindow<NoSurface>>(); });
+    clsObject picture;
+    fillWideTree(picture.GenCode());
+    for (auto _ : state)
+        picture.Draw_Line(0, clsObject::StartAngle, clsObject::StartX, clsObject::StartY, 1.0);
+}
+BENCHMARK(BM_DrawLineRecursionOnly)->Unit(benchmark::kMicrosecond);
+
 void BM_BareQPainterLines(benchmark::State& state)
 {
     modMain::InitMain();
     PictureWindow::SetFactory([] { return std::make_unique<CollectorWindow>(); });
     clsObject picture;
-    fillFullTree(picture.GenCode());
+    fillWideTree(picture.GenCode());
     picture.Draw_Line(0, clsObject::StartAngle, clsObject::StartX, clsObject::StartY, 1.0);
-    const std::vector<LineRecord> lines = static_cast<CollectorWindow&>(picture.Display()).collector.lines;
+    const std::vector<LineRecord> lines = static_cast<CollectorWindow&>(picture.Display()).surface.lines;
 
     QImage image(113, 105, QImage::Format_RGB32);
     for (auto _ : state) {

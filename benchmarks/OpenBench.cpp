@@ -1,6 +1,7 @@
 // What one Open costs: the time from the Open button's click to the drawn picture, and the memory a picture keeps.
 
 #include "BenchSummary.h"
+#include "WideTree.h"
 #include "dialogs/Dialogs.h"
 #include "genefile/GeneFileWriter.h"
 #include "genetics/clsGenSeq.h"
@@ -28,22 +29,6 @@
 #include <vector>
 
 namespace {
-
-// A full tree of wide pens: nothing done, widths 16 down to 8, and lengths whose sum (3150 twips) keeps every
-// end point far inside the 16-bit range.
-void fillWideTree(clsGenSeq& code)
-{
-    for (qint16 i = 0; i < 12; ++i) {
-        code.SetGLength(i, static_cast<qint16>(400 - 25 * i));
-        code.SetGWidth(i, static_cast<qint16>(16 - 8 * i / 11));
-        code.SetGAngle(i, 0.2 + 0.05 * i);
-        code.SetGColorRed(i, static_cast<qint16>(20 * i));
-        code.SetGColorGreen(i, static_cast<qint16>(255 - 20 * i));
-        code.SetGColorBlue(i, 128);
-        code.SetGDone(i, false);
-        code.SetGDraw(i, true);
-    }
-}
 
 // The resident set size of this process, in bytes, after handing freed heap pages back to the system, so that
 // memory freed by closed windows does not hide what later pictures take.

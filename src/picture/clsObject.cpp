@@ -4,6 +4,7 @@
 #include "picture/DrawingSurface.h"
 #include "platform/Conversions.h"
 #include "platform/RuntimeError.h"
+#include "platform/VectorState.h"
 #include "shell/modMain.h"
 #include "shell/modObject.h"
 
@@ -83,6 +84,7 @@ void clsObject::Init()
 
 void clsObject::Draw_Line(qint16 tvNo, double tvAngle, qint16 tvX, qint16 tvY, double tvShrink)
 {
+    VectorState::clearUpper();
     if (tvNo < 0 || tvNo > 11)
         return;
     if (GenCode().GetGDone(tvNo) && modMain::UseDone)
@@ -92,8 +94,10 @@ void clsObject::Draw_Line(qint16 tvNo, double tvAngle, qint16 tvX, qint16 tvY, d
     surface.SetPenWidth(gene->Width);
     const qint16 x2 = endCoordinate(((gene->Length * std::cos(tvAngle)) * tvShrink) + tvX, tvNo, "x");
     const qint16 y2 = endCoordinate(((gene->Length * std::sin(tvAngle)) * tvShrink) + tvY, tvNo, "y");
-    if (!modMain::UseDraw || gene->Draw)
+    if (!modMain::UseDraw || gene->Draw) {
         surface.Line(tvX, tvY, x2, y2, colourOf(*gene));
+        VectorState::clearUpper();
+    }
     if (tvNo >= 11)
         return;
     const auto next = static_cast<qint16>(tvNo + 1);

@@ -11,18 +11,7 @@
 
 namespace {
 
-class GeneFileMutationTest : public GeneFileTest {
-protected:
-    static std::optional<RuntimeError> loadError(clsGenSeq& genSeq, const QString& name)
-    {
-        try {
-            genSeq.Load(name);
-        } catch (const RuntimeError& error) {
-            return error;
-        }
-        return std::nullopt;
-    }
-};
+using GeneFileMutationTest = GeneFileTest;
 
 // What the random operations give for r = 0.5.
 void expectRandomAtHalf(clsGenSeq& genSeq, qint16 gene)

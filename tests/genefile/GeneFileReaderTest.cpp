@@ -21,17 +21,6 @@ class GeneFileReaderTest : public GeneFileTest {
 protected:
     GeneFileReaderTest() { window.mutationRate = QStringLiteral("0"); }
 
-    // Loads into genSeq and gives the error it raised.
-    static std::optional<RuntimeError> loadError(clsGenSeq& genSeq, const QString& name)
-    {
-        try {
-            genSeq.Load(name);
-        } catch (const RuntimeError& error) {
-            return error;
-        }
-        return std::nullopt;
-    }
-
     static void expectDistinct(clsGenSeq& genSeq, qint16 gene)
     {
         SCOPED_TRACE(testing::Message() << "gene " << gene);

@@ -1,6 +1,8 @@
 #pragma once
 // A fixture for the genetic code file tests: a fresh folder, a main window, and file helpers.
 
+#include "genetics/clsGenSeq.h"
+#include "platform/RuntimeError.h"
 #include "support/FakeMainWindow.h"
 #include "support/ProgramState.h"
 
@@ -11,10 +13,22 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <optional>
 
 class GeneFileTest : public ProgramStateTest {
 protected:
     QString path(const QString& name) const { return dir.filePath(name); }
+
+    // Loads into genSeq and gives the error it raised.
+    static std::optional<RuntimeError> loadError(clsGenSeq& genSeq, const QString& name)
+    {
+        try {
+            genSeq.Load(name);
+        } catch (const RuntimeError& error) {
+            return error;
+        }
+        return std::nullopt;
+    }
 
     static void writeFile(const QString& fileName, const QByteArray& bytes)
     {

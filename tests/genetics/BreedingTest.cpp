@@ -3,19 +3,12 @@
 #include "support/FakeMainWindow.h"
 #include "support/FakePictureWindow.h"
 #include "support/ProgramState.h"
+#include "support/RandomLog.h"
 #include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string repeat(const std::string& part, int times)
-{
-    std::string s;
-    for (int i = 0; i < times; ++i)
-        s += part;
-    return s;
-}
 
 class BreedingTest : public ProgramStateTest {
 protected:
@@ -36,8 +29,6 @@ protected:
     FakeMainWindow main;
     clsGenSeq child;
 };
-
-const std::string wholeCodeRandom = repeat("SD", 96);
 
 TEST_F(BreedingTest, WithNoParentTheWholeCodeIsRandom)
 {

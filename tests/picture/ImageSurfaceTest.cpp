@@ -2,6 +2,7 @@
 
 #include "picture/clsObject.h"
 #include "support/ProgramState.h"
+#include "support/SurfaceWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -10,31 +11,14 @@ namespace {
 const QColor background(Qt::white);
 constexpr QSize drawingArea { 1695, 1575 };
 
-// A picture window whose drawing area is a real image.
-class ImageWindow final : public PictureWindow {
-public:
-    explicit ImageWindow(qreal ratio)
-        : surface(drawingArea, ratio, background)
-    {
-    }
-    void SetPersistentDrawing(bool) override { }
-    void Show() override { }
-    void SetTag(const QString&) override { }
-    QString Tag() const override { return {}; }
-    void SetCaption(const QString&) override { }
-    void SetName(const QString&) override { }
-    bool IsParentTicked() const override { return false; }
-    DrawingSurface& Surface() override { return surface; }
-    void Unload() override { }
-    ImageSurface surface;
-};
+using ImageWindow = SurfaceWindow<ImageSurface>;
 
 class ImageSurfaceTest : public ProgramStateTest, public testing::WithParamInterface<qreal> {
 protected:
     QImage drawTrunk(qint16 width, qint16 red, qint16 green, qint16 blue)
     {
         const qreal ratio = GetParam();
-        PictureWindow::SetFactory([ratio] { return std::make_unique<ImageWindow>(ratio); });
+        PictureWindow::SetFactory([ratio] { return std::make_unique<ImageWindow>(drawingArea, ratio, background); });
         clsObject picture;
         clsGenSeq& code = picture.GenCode();
         code.SetGLength(0, 500);

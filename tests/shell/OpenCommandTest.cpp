@@ -2,6 +2,7 @@
 #include "shell/modGenes.h"
 #include "support/GeneticCodeMatchers.h"
 #include "support/OpenTesting.h"
+#include "support/RandomLog.h"
 #include "support/ScriptedRandom.h"
 
 #include <QFile>
@@ -10,16 +11,6 @@
 #include <limits>
 
 namespace {
-
-std::string repeat(const std::string& part, int times)
-{
-    std::string s;
-    for (int i = 0; i < times; ++i)
-        s += part;
-    return s;
-}
-
-const std::string wholeCodeRandom = repeat("SD", 96);
 
 // A code with values only an edited file can hold, drawable without overflow.
 void fillOddValues(clsGenSeq& code)
