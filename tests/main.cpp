@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLocale>
+
 #include <cstdio>
 #include <gmock/gmock.h>
 

@@ -15,7 +15,7 @@ constexpr int toPixels(int twips)
 
 constexpr QRect toPixels(int left, int top, int width, int height)
 {
-    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+    return { toPixels(left), toPixels(top), toPixels(width), toPixels(height) };
 }
 
 } // namespace Twips
