@@ -3,6 +3,8 @@
 #include "genetics/clsGenSeq.h"
 #include "platform/Conversions.h"
 
+#include <QLocale>
+
 namespace GeneFile {
 
 namespace {
@@ -10,10 +12,21 @@ namespace {
 // Files travel between locales, so either decimal separator reads back.
 constexpr auto AnySeparator = Conv::Separator::PointOrComma;
 
+// The angle in form D with the locale's separator; a locale whose separator is neither "." nor ","
+// (the Arabic one, say) gets a point, as the single-byte file could not hold its own.
+QString angleText(double angle)
+{
+    QString text = Conv::formD(angle);
+    const QString separator = QLocale().decimalPoint();
+    if (separator != u'.' && separator != u',')
+        text.replace(separator, QStringLiteral("."));
+    return text;
+}
+
 } // namespace
 
 const std::array<TraitLine, 8> RecordTraits = { {
-    { "Angle", [](clsGenSeq& s, qint16 g) { return Conv::formD(s.GetGAngle(g)); },
+    { "Angle", [](clsGenSeq& s, qint16 g) { return angleText(s.GetGAngle(g)); },
         [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGAngle(g, Conv::toDouble(t, AnySeparator)); },
         &clsGene::RndAngle },
     { "ColorBlue", [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGColorBlue(g)); },

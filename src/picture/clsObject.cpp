@@ -60,6 +60,16 @@ PictureWindow& clsObject::Display()
     return *m_display;
 }
 
+void clsObject::SetGenCode(std::unique_ptr<clsGenSeq> genCode)
+{
+    m_genCode = std::move(genCode);
+}
+
+void clsObject::SetDisplay(std::unique_ptr<PictureWindow> display)
+{
+    m_display = std::move(display);
+}
+
 void clsObject::Init()
 {
     Name = modMain::MainWindow().NameText();

@@ -13,9 +13,11 @@ public:
     QString Name;
     qint16 ID = 0;
 
-    // Both created on first use.
+    // Both created on first use; either can also be given another object.
     clsGenSeq& GenCode();
     PictureWindow& Display();
+    void SetGenCode(std::unique_ptr<clsGenSeq> genCode);
+    void SetDisplay(std::unique_ptr<PictureWindow> display);
 
     // Takes name and ID, opens the window, builds the genetic code and draws it.
     void Init();

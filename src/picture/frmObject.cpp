@@ -27,6 +27,8 @@ public:
         , m_surface(surface)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
+        // A stop of the tab order, between Save and Done, as laid out.
+        setFocusPolicy(Qt::TabFocus);
     }
 
 protected:

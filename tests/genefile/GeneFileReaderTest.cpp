@@ -211,10 +211,12 @@ TEST_P(GeneFileAcrossLocalesTest, AFileReadsBackWhereTheDecimalSeparatorDiffers)
 
 const QLocale point(QLocale::English, QLocale::UnitedStates);
 const QLocale comma(QLocale::German, QLocale::Germany);
+const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
 
 INSTANTIATE_TEST_SUITE_P(Locales, GeneFileAcrossLocalesTest,
     testing::Values(LocalePair { "PointToPoint", point, point }, LocalePair { "PointToComma", point, comma },
-        LocalePair { "CommaToPoint", comma, point }, LocalePair { "CommaToComma", comma, comma }),
+        LocalePair { "CommaToPoint", comma, point }, LocalePair { "CommaToComma", comma, comma },
+        LocalePair { "ArabicToArabic", arabic, arabic }),
     [](const testing::TestParamInfo<LocalePair>& info) { return info.param.name; });
 
 // One line of gene 2's record replaced; what it reads as, or the error it raises.

@@ -96,7 +96,10 @@ TEST_P(GeneFileWriterLocaleTest, WritesTheAngleWithTheLocalesDecimalSeparator)
 
 INSTANTIATE_TEST_SUITE_P(Locales, GeneFileWriterLocaleTest,
     testing::Values(LocaleCase { "Point", QLocale(QLocale::English, QLocale::UnitedStates), "1.5707950592041" },
-        LocaleCase { "Comma", QLocale(QLocale::German, QLocale::Germany), "1,5707950592041" }),
+        LocaleCase { "Comma", QLocale(QLocale::German, QLocale::Germany), "1,5707950592041" },
+        // Regression: the Arabic separator is no single byte and was written as "?", so the file
+        // no longer read back.
+        LocaleCase { "ArabicSeparatorWrittenAsPoint", QLocale(QLocale::Arabic, QLocale::Egypt), "1.5707950592041" }),
     [](const testing::TestParamInfo<LocaleCase>& info) { return info.param.name; });
 
 TEST_F(GeneFileWriterTest, WritesUntouchedGenesWithTheirInitialValuesAndFillsTheirSlots)

@@ -70,15 +70,18 @@ TEST_F(frmObjectTest, ControlsStandWhereTheLayoutPutsThem)
     EXPECT_FALSE(form->cbxParent->isChecked());
 }
 
-TEST_F(frmObjectTest, TabOrderFollowsTheLayout)
+TEST_F(frmObjectTest, TabVisitsTheControlsInTheLayoutsOrder)
 {
     open(QStringLiteral("0"));
     frmObject* form = window(0);
-    EXPECT_EQ(form->txtName->nextInFocusChain(), form->btnSave);
-    EXPECT_EQ(form->btnSave->nextInFocusChain(), form->picDraw);
-    EXPECT_EQ(form->picDraw->nextInFocusChain(), form->btnDone);
-    EXPECT_EQ(form->btnDone->nextInFocusChain(), form->cbxParent);
-    EXPECT_EQ(form->cbxParent->nextInFocusChain(), form->lblName);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    form->txtName->setFocus();
+    for (QWidget* next : std::initializer_list<QWidget*> {
+             form->btnSave, form->picDraw, form->btnDone, form->cbxParent, form->txtName }) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
 }
 
 TEST_F(frmObjectTest, TheDrawingShowsTheTrunkInItsGenesColour)
