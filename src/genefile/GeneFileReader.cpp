@@ -4,7 +4,7 @@
 #include "genefile/LineReader.h"
 #include "genefile/RecordLayout.h"
 #include "genefile/RegularFile.h"
-#include "genetics/clsGenSeq.h"
+#include "genetics/TraitOrder.h"
 #include "platform/RandomSource.h"
 #include "platform/RuntimeError.h"
 #include "shell/modGenes.h"
@@ -62,7 +62,7 @@ private:
 
 QString traitOfGene(const GeneFile::TraitLine& trait, qint16 gene)
 {
-    return QStringLiteral("%1 of gene %2").arg(QLatin1String(trait.name), QString::number(gene));
+    return QStringLiteral("%1 of gene %2").arg(QLatin1String(trait.trait->name), QString::number(gene));
 }
 
 bool mutates(float r, const RecordLines& lines, const QString& what)
@@ -105,7 +105,7 @@ void Load(clsGenSeq& genSeq, const QString& tvName)
             const QString text = lines.next(what);
             // A mutated trait's line is read all the same but never converted.
             if (mutates(r, lines, what))
-                (genSeq.GetGene(gene).get()->*trait.randomise)();
+                (genSeq.GetGene(gene).get()->*trait.trait->randomise)();
             else
                 store(trait, genSeq, gene, text, lines, what);
         }

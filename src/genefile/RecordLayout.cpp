@@ -1,6 +1,6 @@
 #include "genefile/RecordLayout.h"
 
-#include "genetics/clsGenSeq.h"
+#include "genetics/TraitOrder.h"
 #include "platform/Conversions.h"
 
 #include <QLocale>
@@ -26,30 +26,22 @@ QString angleText(double angle)
 } // namespace
 
 const std::array<TraitLine, 8> RecordTraits = { {
-    { "Angle", [](clsGenSeq& s, qint16 g) { return angleText(s.GetGAngle(g)); },
-        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGAngle(g, Conv::toDouble(t, AnySeparator)); },
-        &clsGene::RndAngle },
-    { "ColorBlue", [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGColorBlue(g)); },
-        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGColorBlue(g, Conv::toInt16(t, AnySeparator)); },
-        &clsGene::RndColorBlue },
-    { "ColorGreen", [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGColorGreen(g)); },
-        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGColorGreen(g, Conv::toInt16(t, AnySeparator)); },
-        &clsGene::RndColorGreen },
-    { "ColorRed", [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGColorRed(g)); },
-        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGColorRed(g, Conv::toInt16(t, AnySeparator)); },
-        &clsGene::RndColorRed },
-    { "Done", [](clsGenSeq& s, qint16 g) { return Conv::boolText(s.GetGDone(g)); },
-        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGDone(g, Conv::toBool(t, AnySeparator)); },
-        &clsGene::RndDone },
-    { "Draw", [](clsGenSeq& s, qint16 g) { return Conv::boolText(s.GetGDraw(g)); },
-        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGDraw(g, Conv::toBool(t, AnySeparator)); },
-        &clsGene::RndDraw },
-    { "Length", [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGLength(g)); },
-        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGLength(g, Conv::toInt16(t, AnySeparator)); },
-        &clsGene::RndLength },
-    { "Width", [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGWidth(g)); },
-        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGWidth(g, Conv::toInt16(t, AnySeparator)); },
-        &clsGene::RndWidth },
+    { &TraitOrder[0], [](clsGenSeq& s, qint16 g) { return angleText(s.GetGAngle(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGAngle(g, Conv::toDouble(t, AnySeparator)); } },
+    { &TraitOrder[1], [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGColorBlue(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGColorBlue(g, Conv::toInt16(t, AnySeparator)); } },
+    { &TraitOrder[2], [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGColorGreen(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGColorGreen(g, Conv::toInt16(t, AnySeparator)); } },
+    { &TraitOrder[3], [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGColorRed(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGColorRed(g, Conv::toInt16(t, AnySeparator)); } },
+    { &TraitOrder[4], [](clsGenSeq& s, qint16 g) { return Conv::boolText(s.GetGDone(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGDone(g, Conv::toBool(t, AnySeparator)); } },
+    { &TraitOrder[5], [](clsGenSeq& s, qint16 g) { return Conv::boolText(s.GetGDraw(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGDraw(g, Conv::toBool(t, AnySeparator)); } },
+    { &TraitOrder[6], [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGLength(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGLength(g, Conv::toInt16(t, AnySeparator)); } },
+    { &TraitOrder[7], [](clsGenSeq& s, qint16 g) { return Conv::plain(s.GetGWidth(g)); },
+        [](clsGenSeq& s, qint16 g, const QString& t) { s.SetGWidth(g, Conv::toInt16(t, AnySeparator)); } },
 } };
 
 } // namespace GeneFile

@@ -5,21 +5,21 @@
 
 #include <array>
 
-class clsGene;
 class clsGenSeq;
+struct Trait;
 
 namespace GeneFile {
 
-// One trait's line: how it is written, read back and randomised.
+// One trait's line: which trait, and how it is written and read back.
 struct TraitLine {
-    const char* name;
+    const Trait* trait;
     QString (*text)(clsGenSeq& genSeq, qint16 gene);
     // Fails with the conversion's type-mismatch or overflow error.
     void (*store)(clsGenSeq& genSeq, qint16 gene, const QString& text);
-    void (clsGene::*randomise)();
 };
 
-// Angle, ColorBlue, ColorGreen, ColorRed, Done, Draw, Length, Width; then an empty line.
+// The traits in TraitOrder (Angle, ColorBlue, ColorGreen, ColorRed, Done, Draw, Length, Width);
+// then an empty line.
 extern const std::array<TraitLine, 8> RecordTraits;
 constexpr int LinesPerRecord = 9;
 

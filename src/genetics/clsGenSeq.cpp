@@ -1,35 +1,17 @@
 #include "genetics/clsGenSeq.h"
 
 #include "genefile/GeneFileReader.h"
+#include "genetics/TraitOrder.h"
 #include "picture/clsObject.h"
 #include "platform/RandomSource.h"
 #include "platform/RuntimeError.h"
 #include "shell/modGenes.h"
 #include "shell/modObject.h"
 
-#include <array>
 #include <cmath>
 #include <limits>
 
 namespace {
-
-// How breeding decides one trait: its random operation, or a copy from the same gene of a parent.
-struct TraitRule {
-    void (clsGene::*mutate)();
-    void (*inherit)(clsGene& child, clsGenSeq& parent, qint16 tvNo);
-};
-
-// Breeding and the genetic code file take the traits in this order.
-constexpr std::array<TraitRule, 8> traitOrder { {
-    { &clsGene::RndAngle, [](clsGene& c, clsGenSeq& p, qint16 i) { c.Angle = p.GetGAngle(i); } },
-    { &clsGene::RndColorBlue, [](clsGene& c, clsGenSeq& p, qint16 i) { c.ColorBlue = p.GetGColorBlue(i); } },
-    { &clsGene::RndColorGreen, [](clsGene& c, clsGenSeq& p, qint16 i) { c.ColorGreen = p.GetGColorGreen(i); } },
-    { &clsGene::RndColorRed, [](clsGene& c, clsGenSeq& p, qint16 i) { c.ColorRed = p.GetGColorRed(i); } },
-    { &clsGene::RndDone, [](clsGene& c, clsGenSeq& p, qint16 i) { c.Done = p.GetGDone(i); } },
-    { &clsGene::RndDraw, [](clsGene& c, clsGenSeq& p, qint16 i) { c.Draw = p.GetGDraw(i); } },
-    { &clsGene::RndLength, [](clsGene& c, clsGenSeq& p, qint16 i) { c.Length = p.GetGLength(i); } },
-    { &clsGene::RndWidth, [](clsGene& c, clsGenSeq& p, qint16 i) { c.Width = p.GetGWidth(i); } },
-} };
 
 // Refills Parents with the ticked pictures, in registry order, under " 0", " 1", ...
 void collectParents()
@@ -161,9 +143,9 @@ void clsGenSeq::Make()
     for (qint16 i = 0; i < GeneCount; ++i) {
         Rnd::reseed();
         clsGene& child = gene(i);
-        for (const TraitRule& trait : traitOrder) {
+        for (const Trait& trait : TraitOrder) {
             if (modGenes::Mutates(Rnd::next())) {
-                (child.*trait.mutate)();
+                (child.*trait.randomise)();
                 continue;
             }
             // The product is taken in single precision, as the parent count is.
