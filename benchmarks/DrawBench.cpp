@@ -2,7 +2,7 @@
 
 #include "BenchSummary.h"
 #include "WideTree.h"
-#include "picture/ImageSurface.h"
+#include "drawing/ImageSurface.h"
 #include "picture/clsObject.h"
 #include "shell/modMain.h"
 #include "support/SurfaceWindow.h"

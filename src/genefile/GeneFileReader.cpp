@@ -4,6 +4,7 @@
 #include "genefile/LineReader.h"
 #include "genefile/RecordLayout.h"
 #include "genefile/RegularFile.h"
+#include "genetics/Mutation.h"
 #include "genetics/TraitOrder.h"
 #include "platform/RandomSource.h"
 #include "platform/RuntimeError.h"
@@ -65,10 +66,10 @@ QString traitOfGene(const GeneFile::TraitLine& trait, qint16 gene)
     return QStringLiteral("%1 of gene %2").arg(QLatin1String(trait.trait->name), QString::number(gene));
 }
 
-bool mutates(float r, const RecordLines& lines, const QString& what)
+bool mutates(double rate, float r, const RecordLines& lines, const QString& what)
 {
     try {
-        return modGenes::Mutates(r);
+        return Mutation::mutates(rate, r);
     } catch (const RuntimeError& error) {
         throw error.about(lines.place(what));
     }
@@ -87,30 +88,36 @@ void store(const GeneFile::TraitLine& trait, clsGenSeq& genSeq, qint16 gene, con
 
 } // namespace
 
-void Load(clsGenSeq& genSeq, const QString& tvName)
+bool Read(clsGenSeq& genSeq, const QString& name, double mutationRate, RandomSource& random)
 {
-    modGenes::ReadMutationRate();
-    if (!GeneFile::isRegularFile(tvName))
-        return;
-    const GeneFile::UniqueFd fd = GeneFile::openRegularFileForReading(tvName);
+    if (!GeneFile::isRegularFile(name))
+        return false;
+    const GeneFile::UniqueFd fd = GeneFile::openRegularFileForReading(name);
     if (!fd.valid())
-        return;
+        return false;
 
-    RecordLines lines(fd.get(), tvName);
+    RecordLines lines(fd.get(), name);
     for (qint16 gene = 0; gene < clsGenSeq::GeneCount && !lines.atEnd(); ++gene) {
-        Rnd::reseed();
+        random.reseed();
         for (const GeneFile::TraitLine& trait : GeneFile::RecordTraits) {
             const QString what = traitOfGene(trait, gene);
-            const float r = Rnd::next();
+            const float r = random.next();
             const QString text = lines.next(what);
             // A mutated trait's line is read all the same but never converted.
-            if (mutates(r, lines, what))
+            if (mutates(mutationRate, r, lines, what))
                 (genSeq.GetGene(gene).get()->*trait.trait->randomise)();
             else
                 store(trait, genSeq, gene, text, lines, what);
         }
         lines.next(QStringLiteral("empty line ending gene %1").arg(gene));
     }
+    return true;
+}
+
+void Load(clsGenSeq& genSeq, const QString& tvName)
+{
+    modGenes::ReadMutationRate();
+    Read(genSeq, tvName, modGenes::MutationRate, Rnd::shared());
 }
 
 } // namespace GeneFileReader

@@ -1,6 +1,8 @@
 #pragma once
 // A picture: its name, its number, its genetic code and its window, and how it is drawn.
 
+#include "drawing/DrawFlags.h"
+#include "drawing/TreeDrawing.h"
 #include "genetics/clsGenSeq.h"
 #include "picture/PictureWindow.h"
 
@@ -32,12 +34,16 @@ public:
     // Done / the window's close box: the window goes, the picture stays.
     void Unload();
 
+    // The Genes switches the picture was drawn with.
+    Drawing::Flags DrawnWith() const { return m_drawnWith; }
+
     // The start of every drawing: straight up from the middle just below the bottom edge.
-    static constexpr double StartAngle = -823549.0 / 524288.0;
-    static constexpr qint16 StartX = 850;
-    static constexpr qint16 StartY = 1600;
+    static constexpr double StartAngle = Drawing::StartAngle;
+    static constexpr qint16 StartX = Drawing::StartX;
+    static constexpr qint16 StartY = Drawing::StartY;
 
 private:
     std::unique_ptr<clsGenSeq> m_genCode;
     std::unique_ptr<PictureWindow> m_display;
+    Drawing::Flags m_drawnWith;
 };

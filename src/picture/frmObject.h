@@ -1,7 +1,7 @@
 #pragma once
 // The picture window: the drawing, the Parent box, the name box, and the Save and Done buttons.
 
-#include "picture/ImageSurface.h"
+#include "drawing/ImageSurface.h"
 
 #include <QWidget>
 

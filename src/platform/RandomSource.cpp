@@ -17,6 +17,33 @@ std::uint64_t clockReading()
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
+void seedState(std::array<std::uint64_t, 4>& state, std::uint64_t seed)
+{
+    for (std::uint64_t& word : state)
+        word = splitMix64(seed++);
+}
+
+std::uint64_t xoshiroNext(std::array<std::uint64_t, 4>& state)
+{
+    const auto rotl = [](std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); };
+    const std::uint64_t result = rotl(state[1] * 5, 7) * 9;
+    const std::uint64_t t = state[1] << 17;
+    state[2] ^= state[0];
+    state[3] ^= state[1];
+    state[1] ^= state[2];
+    state[0] ^= state[3];
+    state[2] ^= t;
+    state[3] = rotl(state[3], 45);
+    return result;
+}
+
+// The top 24 bits as k / 2^24: every such value is exact in a float.
+float unitFloat(std::uint64_t bits)
+{
+    constexpr float scale = 1.0F / 16777216.0F;
+    return static_cast<float>(bits >> 40) * scale;
+}
+
 ClockRandomSource& defaultSource()
 {
     static ClockRandomSource source;
@@ -30,23 +57,12 @@ RandomSource* current = nullptr;
 ClockRandomSource::ClockRandomSource()
 {
     // Any state but all zeroes works; the clock makes each run differ.
-    std::uint64_t seed = clockReading();
-    for (std::uint64_t& word : m_state)
-        word = splitMix64(seed++);
+    seedState(m_state, clockReading());
 }
 
 std::uint64_t ClockRandomSource::nextBits()
 {
-    const auto rotl = [](std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); };
-    const std::uint64_t result = rotl(m_state[1] * 5, 7) * 9;
-    const std::uint64_t t = m_state[1] << 17;
-    m_state[2] ^= m_state[0];
-    m_state[3] ^= m_state[1];
-    m_state[1] ^= m_state[2];
-    m_state[0] ^= m_state[3];
-    m_state[2] ^= t;
-    m_state[3] = rotl(m_state[3], 45);
-    return result;
+    return xoshiroNext(m_state);
 }
 
 void ClockRandomSource::reseed()
@@ -62,8 +78,18 @@ void ClockRandomSource::reseed()
 
 float ClockRandomSource::next()
 {
-    constexpr float scale = 1.0F / 16777216.0F; // 2^-24: every k / 2^24 is exact in a float
-    return static_cast<float>(nextBits() >> 40) * scale;
+    return unitFloat(nextBits());
+}
+
+SeededRandomSource::SeededRandomSource(std::uint64_t seed)
+{
+    // splitMix64 never gives four zero words in a row, so every seed is a valid state.
+    seedState(m_state, seed);
+}
+
+float SeededRandomSource::next()
+{
+    return unitFloat(xoshiroNext(m_state));
 }
 
 namespace Rnd {

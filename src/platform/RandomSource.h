@@ -28,6 +28,18 @@ private:
     std::array<std::uint64_t, 4> m_state;
 };
 
+// xoshiro256** started from a given seed and never from the clock: the same seed gives the same
+// values on any machine. Its reseed leaves the sequence as it is, so it repeats exactly.
+class SeededRandomSource final : public RandomSource {
+public:
+    explicit SeededRandomSource(std::uint64_t seed);
+    void reseed() override { }
+    float next() override;
+
+private:
+    std::array<std::uint64_t, 4> m_state;
+};
+
 namespace Rnd {
 // The shared generator every random operation uses.
 RandomSource& shared();

@@ -11,6 +11,7 @@ public:
     enum Number : int {
         InvalidArgument = 5,
         Overflow = 6,
+        OutOfMemory = 7,
         SubscriptOutOfRange = 9,
         TypeMismatch = 13,
         DiskFull = 61,

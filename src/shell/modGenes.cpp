@@ -1,11 +1,8 @@
 #include "shell/modGenes.h"
 
+#include "genetics/Mutation.h"
 #include "platform/Conversions.h"
-#include "platform/RuntimeError.h"
 #include "shell/modMain.h"
-
-#include <cmath>
-#include <limits>
 
 namespace modGenes {
 
@@ -24,11 +21,7 @@ void ReadMutationRate()
 
 bool Mutates(float r)
 {
-    // Half an ulp above the largest float is where rounding to single precision overflows.
-    constexpr double limit = static_cast<double>(std::numeric_limits<float>::max()) + 0x1p103;
-    if (!(std::fabs(MutationRate) < limit))
-        throw RuntimeError::overflow(QStringLiteral("(mutation rate %1 beyond single precision)").arg(MutationRate));
-    return static_cast<float>(MutationRate) > r;
+    return Mutation::mutates(MutationRate, r);
 }
 
 } // namespace modGenes

@@ -1,6 +1,7 @@
 #pragma once
 // Program-wide drawing flags, the main window's boxes, and the mutation-rate test.
 
+#include "drawing/DrawFlags.h"
 #include "shell/MainWindowTexts.h"
 
 namespace modMain {
@@ -8,6 +9,12 @@ namespace modMain {
 // Equal to the check marks of Genes > Done and Genes > Draw.
 extern bool UseDone;
 extern bool UseDraw;
+
+// The two flags as a drawing takes them.
+inline Drawing::Flags DrawFlags()
+{
+    return { UseDone, UseDraw };
+}
 
 // UseDone = True, UseDraw = False.
 void InitMain();

@@ -1,4 +1,4 @@
-#include "picture/ImageSurface.h"
+#include "drawing/ImageSurface.h"
 
 #include "picture/clsObject.h"
 #include "support/ProgramState.h"

@@ -1,10 +1,7 @@
-#include "picture/ImageSurface.h"
+#include "drawing/ImageSurface.h"
 
 #include "platform/Twips.h"
 
-#include <QPen>
-
-#include <algorithm>
 #include <cmath>
 
 ImageSurface::ImageSurface(QSize twips, qreal devicePixelRatio, QColor background)
@@ -17,54 +14,57 @@ ImageSurface::ImageSurface(QSize twips, qreal devicePixelRatio, QColor backgroun
     m_image.fill(m_background);
 }
 
-ImageSurface::~ImageSurface() = default;
-
-QPainter& ImageSurface::painter()
+ImageSurface::~ImageSurface()
 {
-    if (!m_painter) {
+    endPainting();
+}
+
+PainterSurface& ImageSurface::lines()
+{
+    if (!m_lines) {
         m_painter = std::make_unique<QPainter>(&m_image);
         // Every segment keeps its gene's exact colour: no blending at the edges.
         m_painter->setRenderHint(QPainter::Antialiasing, false);
         m_painter->scale(1.0 / Twips::perPixel, 1.0 / Twips::perPixel);
-        m_painterColour = -1;
+        m_lines.emplace(*m_painter, QRectF(), m_background);
     }
-    return *m_painter;
+    return *m_lines;
+}
+
+void ImageSurface::endPainting()
+{
+    m_lines.reset();
+    m_painter.reset();
 }
 
 void ImageSurface::Clear()
 {
-    m_painter.reset();
+    endPainting();
     m_image.fill(m_background);
 }
 
 void ImageSurface::SetPenWidth(int pixels)
 {
-    m_penWidth = std::clamp(pixels, 1, MaxPenWidth);
+    m_penWidth = pixels;
 }
 
 void ImageSurface::Line(float x1, float y1, float x2, float y2, int colour)
 {
-    QPainter& p = painter();
-    // Segments of one level share their pen, and changing the painter's pen is not free.
-    if (colour != m_painterColour || m_penWidth != m_painterPenWidth) {
-        const QColor color(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-        // The painter works in twips, so the pen width is scaled up to stay in pixels.
-        p.setPen(QPen(color, m_penWidth * Twips::perPixel, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        m_painterColour = colour;
-        m_painterPenWidth = m_penWidth;
-    }
-    p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    // The painter may have paused since the width was set, so the width goes with each line.
+    PainterSurface& surface = lines();
+    surface.SetPenWidth(m_penWidth);
+    surface.Line(x1, y1, x2, y2, colour);
 }
 
 void ImageSurface::Finish()
 {
-    m_painter.reset();
+    endPainting();
     if (m_finished)
         m_finished();
 }
 
 const QImage& ImageSurface::image()
 {
-    m_painter.reset();
+    endPainting();
     return m_image;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A drawing area kept as an image: twips in, 15 twips to a pixel, sharp at any device pixel ratio.
 
-#include "picture/DrawingSurface.h"
+#include "drawing/DrawingSurface.h"
+#include "drawing/PainterSurface.h"
 
 #include <QColor>
 #include <QImage>
@@ -10,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class ImageSurface final : public DrawingSurface {
 public:
@@ -28,18 +30,14 @@ public:
     // Called when a drawing is complete, so whatever shows the image can repaint.
     void setFinishedHandler(std::function<void()> handler) { m_finished = std::move(handler); }
 
-    // Far wider than any line needs to cover the image from the farthest reachable point.
-    static constexpr int MaxPenWidth = 8192;
-
 private:
-    QPainter& painter();
+    PainterSurface& lines();
+    void endPainting();
 
     QImage m_image;
     QColor m_background;
     int m_penWidth = 1;
-    // The pen the painter holds, so it is only changed when a line needs another.
-    int m_painterColour = -1;
-    int m_painterPenWidth = 0;
     std::unique_ptr<QPainter> m_painter;
+    std::optional<PainterSurface> m_lines;
     std::function<void()> m_finished;
 };
