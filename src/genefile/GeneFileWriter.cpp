@@ -6,7 +6,7 @@
 
 namespace GeneFileWriter {
 
-void Save(clsGenSeq& genSeq, const QString& fileName)
+QByteArray Contents(clsGenSeq& genSeq)
 {
     const QByteArray lineEnd("\r\n");
     QByteArray contents;
@@ -15,7 +15,12 @@ void Save(clsGenSeq& genSeq, const QString& fileName)
             contents += trait.text(genSeq, gene).toLatin1() + lineEnd;
         contents += lineEnd;
     }
-    GeneFile::replaceFile(fileName, contents);
+    return contents;
+}
+
+void Save(clsGenSeq& genSeq, const QString& fileName)
+{
+    GeneFile::replaceFile(fileName, Contents(genSeq));
 }
 
 } // namespace GeneFileWriter

@@ -70,6 +70,27 @@ void FormWindow::Unload()
         m_form->close();
 }
 
+bool FormWindow::IsOpen() const
+{
+    return m_form && m_form->isVisible();
+}
+
+void FormWindow::Place(QPoint topLeft)
+{
+    if (m_form)
+        m_form->move(topLeft);
+}
+
+void FormWindow::SetEvents(Events events)
+{
+    if (!m_form)
+        return;
+    if (events.closed)
+        QObject::connect(m_form, &frmObject::closed, m_form, std::move(events.closed));
+    if (events.saved)
+        QObject::connect(m_form, &frmObject::saved, m_form, std::move(events.saved));
+}
+
 void installPictureWindows()
 {
     PictureWindow::SetFactory([] { return std::make_unique<FormWindow>(); });

@@ -20,6 +20,9 @@ public:
     bool IsParentTicked() const override;
     DrawingSurface& Surface() override;
     void Unload() override;
+    bool IsOpen() const override;
+    void Place(QPoint topLeft) override;
+    void SetEvents(Events events) override;
 
     // The window, or null once it has been closed.
     frmObject* form() const { return m_form; }

@@ -6,6 +6,7 @@
 #include "shell/modObject.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,7 +56,7 @@ frmObject::frmObject(QWidget* parent)
     , m_surface(drawingTwips, qApp ? qApp->devicePixelRatio() : 1.0, QGuiApplication::palette().color(QPalette::Window))
 {
     setWindowTitle(QStringLiteral("ID"));
-    resize(Twips::toPixels(clientTwips.width()), Twips::toPixels(clientTwips.height()));
+    resize(ClientSize());
 
     txtName = place(new QLineEdit(this), 960, 1800, 2175, 375);
     btnSave = place(new QPushButton(QStringLiteral("Save"), this), 120, 720, 1095, 375);
@@ -89,6 +90,11 @@ frmObject::frmObject(QWidget* parent)
 
 frmObject::~frmObject() = default;
 
+QSize frmObject::ClientSize()
+{
+    return { Twips::toPixels(clientTwips.width()), Twips::toPixels(clientTwips.height()) };
+}
+
 void frmObject::btnDone_Click()
 {
     modObject::Objects.item(modObject::KeyOfTag(Tag))->Unload();
@@ -101,4 +107,11 @@ void frmObject::btnSave_Click()
     if (fileName.isEmpty())
         return;
     GeneFileWriter::Save(picture->GenCode(), fileName);
+    emit saved(fileName);
+}
+
+void frmObject::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit closed();
 }

@@ -17,6 +17,9 @@ public:
     explicit frmObject(QWidget* parent = nullptr);
     ~frmObject() override;
 
+    // The client area's size on the screen, as laid out.
+    static QSize ClientSize();
+
     QLineEdit* txtName;
     QPushButton* btnSave;
     QWidget* picDraw;
@@ -32,6 +35,15 @@ public:
 
     void btnDone_Click();
     void btnSave_Click();
+
+signals:
+    // The window is closing, by Done or by its frame.
+    void closed();
+    // Save wrote the picture's genetic code to fileName.
+    void saved(const QString& fileName);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     ImageSurface m_surface;

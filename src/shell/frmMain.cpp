@@ -7,7 +7,10 @@
 #include "dialogs/ErrorMR.h"
 #include "dialogs/Info.h"
 #include "dialogs/License.h"
+#include "familytree/FamilyTreeWindow.h"
+#include "litter/LitterPlacement.h"
 #include "picture/clsObject.h"
+#include "picture/frmObject.h"
 #include "platform/Conversions.h"
 #include "platform/Twips.h"
 #include "shell/Guard.h"
@@ -19,11 +22,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 
 #include <memory>
 
@@ -31,6 +36,8 @@ namespace {
 
 constexpr int clientWidth = 2820;
 constexpr int clientHeight = 1140;
+constexpr int MinLitter = 2;
+constexpr int MaxLitter = 64;
 
 QAction* addItem(QMenu* menu, const char* name, const QString& caption)
 {
@@ -67,6 +74,9 @@ frmMain::frmMain(Ending endProgram)
 
 frmMain::~frmMain()
 {
+    m_history.ending();
+    // The family tree reads the run's history, which goes with this window.
+    delete m_familyTree;
     modMain::SetMainWindow(nullptr);
     Form_Terminate();
 }
@@ -135,8 +145,18 @@ void frmMain::createMenus()
     I_License = addItem(M_Info, "I_License", QStringLiteral("&License"));
     I_Info = addItem(M_Info, "I_Info", QStringLiteral("&Info"));
 
+    M_Pictures = addMenu(menuBar(), "M_Pictures", QStringLiteral("&Pictures"));
+    P_OpenLitter = addItem(M_Pictures, "P_OpenLitter", QStringLiteral("Open &Litter..."));
+    P_OpenLitter->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    P_CloseUnticked = addItem(M_Pictures, "P_CloseUnticked", QStringLiteral("Close &Unticked Pictures"));
+    P_CloseUnticked->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
+    M_Pictures->addSeparator();
+    P_FamilyTree = addItem(M_Pictures, "P_FamilyTree", QStringLiteral("&Family Tree"));
+    P_FamilyTree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+
     menuBar()->addMenu(M_File);
     menuBar()->addMenu(M_Genes);
+    menuBar()->addMenu(M_Pictures);
     menuBar()->addMenu(M_Info);
 
     Guard::connect(F_Exit, &QAction::triggered, this, &frmMain::F_Exit_Click);
@@ -147,6 +167,9 @@ void frmMain::createMenus()
     Guard::connect(I_A_AboutAuthor, &QAction::triggered, this, &frmMain::I_A_AboutAuthor_Click);
     Guard::connect(I_License, &QAction::triggered, this, &frmMain::I_License_Click);
     Guard::connect(I_Info, &QAction::triggered, this, &frmMain::I_Info_Click);
+    Guard::connect(P_OpenLitter, &QAction::triggered, this, &frmMain::P_OpenLitter_Click);
+    Guard::connect(P_CloseUnticked, &QAction::triggered, this, &frmMain::P_CloseUnticked_Click);
+    Guard::connect(P_FamilyTree, &QAction::triggered, this, &frmMain::P_FamilyTree_Click);
 }
 
 void frmMain::Form_Load()
@@ -172,16 +195,19 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 void frmMain::Form_Unload()
 {
+    m_history.ending();
     m_endProgram();
 }
 
 void frmMain::Form_Terminate()
 {
+    m_history.ending();
     m_endProgram();
 }
 
 void frmMain::F_Exit_Click()
 {
+    m_history.ending();
     m_endProgram();
 }
 
@@ -227,13 +253,122 @@ void frmMain::btnOpen_Click()
         Dialogs::Show<ErrorMR>();
         return;
     }
+    openPicture([](clsObject& picture) { picture.Init(); });
+}
+
+std::shared_ptr<clsObject> frmMain::openPicture(
+    const std::function<void(clsObject&)>& init, std::optional<QPoint> placement)
+{
     auto picture = std::make_shared<clsObject>();
+    if (placement)
+        picture->Display().Place(*placement);
     try {
-        picture->Init();
+        init(*picture);
     } catch (...) {
         // The failed picture's window goes again; the error goes on to the guard.
         picture->Unload();
         throw;
     }
     modObject::Objects.add(modObject::KeyOf(picture->ID), picture);
+    record(picture);
+    return picture;
+}
+
+void frmMain::record(const std::shared_ptr<clsObject>& picture)
+{
+    if (picture->Birth.kind == BirthRecord::Kind::File) {
+        if (const qint16 savedBy = m_history.savedBy(picture->Name); savedBy >= 0)
+            picture->Birth.parents = { savedBy };
+    }
+    const qint16 id = picture->ID;
+    const QPointer<frmMain> self(this);
+    picture->Display().SetEvents({
+        [self, id] {
+            if (self)
+                self->m_history.closed(id);
+        },
+        [self, id](const QString& fileName) {
+            if (self)
+                self->m_history.saved(id, fileName);
+        },
+    });
+    m_history.opened({ id, picture->Name, picture->Birth, snapshotOf(picture->GenCode()), picture->IsOpen() });
+}
+
+QSize frmMain::pictureFrameSize() const
+{
+    // Picture windows get the frame this window has.
+    const QSize decoration = frameGeometry().size() - geometry().size();
+    return frmObject::ClientSize() + decoration;
+}
+
+void frmMain::P_OpenLitter_Click()
+{
+    auto* dialog = new QInputDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName(QStringLiteral("OpenLitterDialog"));
+    dialog->setWindowTitle(QStringLiteral("Open Litter"));
+    dialog->setLabelText(QStringLiteral("How many pictures?"));
+    dialog->setInputMode(QInputDialog::IntInput);
+    dialog->setIntRange(MinLitter, MaxLitter);
+    dialog->setIntValue(m_litterSize);
+    connect(dialog, &QInputDialog::intValueSelected, this, [this](int count) {
+        Guard::run(this, [&] {
+            m_litterSize = count;
+            OpenLitter(count);
+        });
+    });
+    dialog->open();
+}
+
+void frmMain::OpenLitter(int count)
+{
+    if (!modMain::IsMutationRateValid()) {
+        Dialogs::Show<ErrorMR>();
+        return;
+    }
+    const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(QPoint(0, 0), QSize(1024, 768));
+    const std::vector<QPoint> corners = LitterPlacement::place(screenArea, frameGeometry(), pictureFrameSize(), count);
+    for (const QPoint& corner : corners)
+        openPicture([](clsObject& picture) { picture.Init(); }, corner);
+}
+
+void frmMain::P_CloseUnticked_Click()
+{
+    std::vector<std::shared_ptr<clsObject>> unticked;
+    modObject::Objects.forEach([&](const std::shared_ptr<clsObject>& picture) {
+        if (picture->IsOpen() && !picture->IsParent())
+            unticked.push_back(picture);
+    });
+    // As Done on each of them.
+    for (const auto& picture : unticked)
+        picture->Unload();
+}
+
+FamilyTreeWindow* frmMain::FamilyTree() const
+{
+    return m_familyTree;
+}
+
+void frmMain::P_FamilyTree_Click()
+{
+    if (!m_familyTree) {
+        m_familyTree = new FamilyTreeWindow(m_history, { [this](qint16 id) { ReopenCopy(id); }, {} });
+        m_familyTree->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_familyTree->setWindowState(m_familyTree->windowState() & ~Qt::WindowMinimized);
+    m_familyTree->show();
+    m_familyTree->raise();
+    m_familyTree->activateWindow();
+}
+
+void frmMain::ReopenCopy(qint16 id)
+{
+    const PictureRecord* found = m_history.find(id);
+    if (!found)
+        return;
+    // A copy, as the history grows while the picture opens.
+    const PictureRecord original = *found;
+    const BirthRecord birth = BirthRecord::copy(id, original.birth.flags);
+    openPicture([&](clsObject& picture) { picture.InitCopy(original.name, original.code, birth); });
 }

@@ -1,12 +1,18 @@
 #pragma once
 // The main window: the mutation-rate and name boxes, the Open button and the menus; closing it ends the program.
 
+#include "family/RunHistory.h"
 #include "shell/MainWindowTexts.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
+class FamilyTreeWindow;
+class clsObject;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -39,6 +45,10 @@ public:
     QMenu* M_Genes;
     QAction* G_Done;
     QAction* G_Draw;
+    QMenu* M_Pictures;
+    QAction* P_OpenLitter;
+    QAction* P_CloseUnticked;
+    QAction* P_FamilyTree;
     QMenu* M_Info;
     QMenu* I_About;
     QAction* I_A_AboutVantrell;
@@ -46,6 +56,19 @@ public:
     QAction* I_A_AboutAuthor;
     QAction* I_License;
     QAction* I_Info;
+
+    // Every picture of the run, as the family tree sees it.
+    RunHistory& History() { return m_history; }
+    // The family tree window, or null while it is not open.
+    FamilyTreeWindow* FamilyTree() const;
+
+    // The Open command count times with the boxes as they are, the rate checked once; the windows in a grid
+    // beside this one. Stops at the first Open that fails.
+    void OpenLitter(int count);
+    // How many pictures a litter has unless the user says otherwise: 9 at first, then the last number given.
+    int LitterSize() const { return m_litterSize; }
+    // Opens a new picture with exactly picture id's genetic code, drawn with its flags.
+    void ReopenCopy(qint16 id);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,6 +89,20 @@ private:
     void I_License_Click();
     void I_Info_Click();
     void btnOpen_Click();
+    void P_OpenLitter_Click();
+    void P_CloseUnticked_Click();
+    void P_FamilyTree_Click();
+
+    // Steps 2 to 5 of the Open command with init in place of Init: a picture that fails to open is
+    // unloaded and never registered. A picture that opens is registered and entered in the run's history.
+    std::shared_ptr<clsObject> openPicture(
+        const std::function<void(clsObject&)>& init, std::optional<QPoint> placement = std::nullopt);
+    void record(const std::shared_ptr<clsObject>& picture);
+    // The size a picture window's frame takes on the screen.
+    QSize pictureFrameSize() const;
 
     Ending m_endProgram;
+    RunHistory m_history;
+    int m_litterSize = 9;
+    QPointer<FamilyTreeWindow> m_familyTree;
 };

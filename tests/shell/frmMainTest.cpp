@@ -212,14 +212,22 @@ QStringList captionsIn(const QWidget* menu)
     return captions;
 }
 
-TEST_F(frmMainTest, MenuBarHoldsFileGenesInfo)
+// The described menus keep their places; Pictures goes between Genes and Info.
+TEST_F(frmMainTest, MenuBarHoldsFileGenesPicturesInfo)
 {
-    EXPECT_THAT(captionsIn(window->menuBar()), ElementsAre("&File", "&Genes", "&Info"));
+    EXPECT_THAT(captionsIn(window->menuBar()), ElementsAre("&File", "&Genes", "&Pictures", "&Info"));
     const QList<QAction*> menus = window->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 3);
+    ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->menu(), window->findChild<QMenu*>(QStringLiteral("M_File")));
     EXPECT_EQ(menus[1]->menu(), window->findChild<QMenu*>(QStringLiteral("M_Genes")));
-    EXPECT_EQ(menus[2]->menu(), window->findChild<QMenu*>(QStringLiteral("M_Info")));
+    EXPECT_EQ(menus[2]->menu(), window->findChild<QMenu*>(QStringLiteral("M_Pictures")));
+    EXPECT_EQ(menus[3]->menu(), window->findChild<QMenu*>(QStringLiteral("M_Info")));
+}
+
+TEST_F(frmMainTest, MenuBarStaysOneRowAtTheLaidOutWidth)
+{
+    const QMenuBar* bar = window->menuBar();
+    EXPECT_EQ(bar->heightForWidth(window->width()), bar->heightForWidth(10 * window->width()));
 }
 
 struct MenuContents {
@@ -236,6 +244,8 @@ void PrintTo(const MenuContents& contents, std::ostream* os)
 const MenuContents menuContents[] = {
     { "M_File", { "F_Exit" }, { "&Exit" } },
     { "M_Genes", { "G_Done", "G_Draw" }, { "D&one", "D&raw" } },
+    { "M_Pictures", { "P_OpenLitter", "P_CloseUnticked", "", "P_FamilyTree" },
+        { "Open &Litter...", "Close &Unticked Pictures", "", "&Family Tree" } },
     { "M_Info", { "I_About", "I_License", "I_Info" }, { "&About", "&License", "&Info" } },
     { "I_About", { "I_A_AboutVantrell", "I_A_AboutCorvane", "I_A_AboutAuthor" },
         { "About &Vantrell", "About &Corvane", "About &Author" } },

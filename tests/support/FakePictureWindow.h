@@ -57,7 +57,12 @@ public:
     {
         unloaded = true;
         log += "unload ";
+        if (events.closed)
+            events.closed();
     }
+    bool IsOpen() const override { return shown && !unloaded; }
+    void Place(QPoint topLeft) override { placedAt = topLeft; }
+    void SetEvents(Events e) override { events = std::move(e); }
 
     bool persistent = false;
     bool shown = false;
@@ -66,6 +71,8 @@ public:
     QString tag;
     QString caption;
     QString name;
+    QPoint placedAt { -1, -1 };
+    Events events;
     std::string log;
     RecordingSurface surface;
 };

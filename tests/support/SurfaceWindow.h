@@ -22,6 +22,7 @@ public:
     bool IsParentTicked() const override { return false; }
     DrawingSurface& Surface() override { return surface; }
     void Unload() override { }
+    bool IsOpen() const override { return true; }
 
     SurfaceType surface;
 };
