@@ -16,6 +16,7 @@ public:
     qint16 id() const { return m_id; }
     void setThumbnail(const QImage& thumbnail);
     bool hasThumbnail() const { return !m_thumbnail.isNull(); }
+    const QImage& thumbnail() const { return m_thumbnail; }
     void setClosed(bool closed);
 
     // The thumbnail's room: the drawing area at one pixel for fifteen twips, as in the window.

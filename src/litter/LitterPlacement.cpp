@@ -1,21 +1,8 @@
 #include "litter/LitterPlacement.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace LitterPlacement {
-
-namespace {
-
-// The whole steps from origin that keep a span of length inside [low, high].
-std::pair<int, int> stepsWithin(int origin, int step, int length, int low, int high)
-{
-    const int first = static_cast<int>(std::ceil(static_cast<double>(low - origin) / step));
-    const int last = static_cast<int>(std::floor(static_cast<double>(high - length - origin) / step));
-    return { first, last };
-}
-
-} // namespace
 
 std::vector<QPoint> place(const QRect& screen, const QRect& mainFrame, QSize frame, int count)
 {
@@ -24,27 +11,37 @@ std::vector<QPoint> place(const QRect& screen, const QRect& mainFrame, QSize fra
         return corners;
     const int stepX = frame.width() + Gap;
     const int stepY = frame.height() + Gap;
-    const QPoint origin(mainFrame.right() + 1 + Gap, std::max(mainFrame.top(), screen.top()));
-    // Coordinates one past the screen's edge, so a window may end exactly on it.
-    const auto [firstColumn, lastColumn]
-        = stepsWithin(origin.x(), stepX, frame.width(), screen.left(), screen.right() + 1);
-    const auto [firstRow, lastRow] = stepsWithin(origin.y(), stepY, frame.height(), screen.top(), screen.bottom() + 1);
-
-    // Rows from the main window's top down, then any above it; each row left to right.
-    std::vector<int> rows;
-    for (int row = 0; row <= lastRow; ++row)
-        rows.push_back(row);
-    for (int row = firstRow; row < 0; ++row)
-        rows.push_back(row);
+    // One past the screen's edges, so a window may end exactly on them.
+    const int right = screen.right() + 1;
+    const int bottom = screen.bottom() + 1;
     const QRect keepClear = mainFrame.adjusted(-Gap / 2, -Gap / 2, Gap / 2, Gap / 2);
-    for (const int row : rows) {
-        for (int column = firstColumn; column <= lastColumn; ++column) {
-            const QRect cell(origin + QPoint(column * stepX, row * stepY), frame);
-            if (cell.intersects(keepClear))
-                continue;
-            corners.push_back(cell.topLeft());
-            if (static_cast<int>(corners.size()) == count)
-                return corners;
+
+    // Rows from the main window's top down, then the rows above it.
+    const int firstTop = std::clamp(mainFrame.top(), screen.top(), std::max(screen.top(), bottom - frame.height()));
+    std::vector<int> tops;
+    for (int top = firstTop; top + frame.height() <= bottom; top += stepY)
+        tops.push_back(top);
+    for (int top = firstTop - stepY; top >= screen.top(); top -= stepY)
+        tops.push_back(top);
+
+    const auto take = [&](QPoint corner) {
+        corners.push_back(corner);
+        return static_cast<int>(corners.size()) == count;
+    };
+    for (const int top : tops) {
+        const bool besideMain = top < keepClear.bottom() + 1 && top + frame.height() > keepClear.top();
+        if (besideMain) {
+            // Right of the main window first, then left of it.
+            for (int left = keepClear.right() + 1 + Gap / 2; left + frame.width() <= right; left += stepX)
+                if (take({ left, top }))
+                    return corners;
+            for (int left = keepClear.left() - Gap / 2 - frame.width(); left >= screen.left(); left -= stepX)
+                if (take({ left, top }))
+                    return corners;
+        } else {
+            for (int left = screen.left(); left + frame.width() <= right; left += stepX)
+                if (take({ left, top }))
+                    return corners;
         }
     }
 

@@ -16,8 +16,9 @@ inline constexpr int Gap = 8;
 inline constexpr int CascadeStep = 24;
 
 // The top-left corners of count window frames of size frame on screen (its available area), for a main
-// window whose frame is mainFrame: rows from the main window's top, starting at its right, wrapping at the
-// screen's edge; past the screen's end they cascade from its top-left corner.
+// window whose frame is mainFrame: rows from the main window's top down (then those above it); beside the
+// main window a row starts at its right, below it at the screen's left; past the screen's end the windows
+// cascade from its top-left corner.
 std::vector<QPoint> place(const QRect& screen, const QRect& mainFrame, QSize frame, int count);
 
 } // namespace LitterPlacement
