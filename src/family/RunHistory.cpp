@@ -73,9 +73,12 @@ void RunHistory::saved(qint16 id, const QString& fileName)
     emit pictureSaved(id, file.absoluteFilePath());
 }
 
-void RunHistory::ending()
+void RunHistory::ending(Ending how)
 {
+    if (m_ending)
+        return;
     m_ending = true;
+    emit runEnding(how);
 }
 
 qint16 RunHistory::savedBy(const QString& fileName) const

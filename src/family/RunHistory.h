@@ -30,8 +30,13 @@ public:
     void closed(qint16 id);
     // The picture wrote its genetic code to fileName (as given; taken against the current folder).
     void saved(qint16 id, const QString& fileName);
-    // From now on the run is ending: windows that close are not closed by the user.
-    void ending();
+    enum class Ending {
+        Exit, // File > Exit
+        CloseBox, // the main window's close box
+        Other, // the main window went another way
+    };
+    // From now on the run is ending: windows that close are not closed by the user. Said once.
+    void ending(Ending how);
     bool isEnding() const { return m_ending; }
 
     // The picture of this run whose save the file still holds, byte for byte; -1 when there is none.
@@ -45,6 +50,7 @@ signals:
     void pictureOpened(qint16 id);
     void pictureClosed(qint16 id);
     void pictureSaved(qint16 id, const QString& absolutePath);
+    void runEnding(RunHistory::Ending how);
 
 private:
     struct Save {

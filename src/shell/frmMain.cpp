@@ -8,11 +8,14 @@
 #include "dialogs/Info.h"
 #include "dialogs/License.h"
 #include "familytree/FamilyTreeWindow.h"
+#include "journal/Journal.h"
+#include "journal/JournalFolder.h"
 #include "litter/LitterPlacement.h"
 #include "picture/clsObject.h"
 #include "picture/frmObject.h"
 #include "platform/Conversions.h"
 #include "platform/Twips.h"
+#include "recovery/RecoverRunDialog.h"
 #include "shell/Guard.h"
 #include "shell/modErrors.h"
 #include "shell/modGenes.h"
@@ -27,6 +30,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
@@ -74,9 +78,10 @@ frmMain::frmMain(Ending endProgram)
 
 frmMain::~frmMain()
 {
-    m_history.ending();
+    m_history.ending(RunHistory::Ending::Other);
     // The family tree reads the run's history, which goes with this window.
     delete m_familyTree;
+    delete m_recoverRun;
     modMain::SetMainWindow(nullptr);
     Form_Terminate();
 }
@@ -153,6 +158,7 @@ void frmMain::createMenus()
     M_Pictures->addSeparator();
     P_FamilyTree = addItem(M_Pictures, "P_FamilyTree", QStringLiteral("&Family Tree"));
     P_FamilyTree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    P_RecoverRun = addItem(M_Pictures, "P_RecoverRun", QStringLiteral("&Recover Run..."));
 
     menuBar()->addMenu(M_File);
     menuBar()->addMenu(M_Genes);
@@ -170,6 +176,7 @@ void frmMain::createMenus()
     Guard::connect(P_OpenLitter, &QAction::triggered, this, &frmMain::P_OpenLitter_Click);
     Guard::connect(P_CloseUnticked, &QAction::triggered, this, &frmMain::P_CloseUnticked_Click);
     Guard::connect(P_FamilyTree, &QAction::triggered, this, &frmMain::P_FamilyTree_Click);
+    Guard::connect(P_RecoverRun, &QAction::triggered, this, &frmMain::P_RecoverRun_Click);
 }
 
 void frmMain::Form_Load()
@@ -195,19 +202,19 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 void frmMain::Form_Unload()
 {
-    m_history.ending();
+    m_history.ending(RunHistory::Ending::CloseBox);
     m_endProgram();
 }
 
 void frmMain::Form_Terminate()
 {
-    m_history.ending();
+    m_history.ending(RunHistory::Ending::Other);
     m_endProgram();
 }
 
 void frmMain::F_Exit_Click()
 {
-    m_history.ending();
+    m_history.ending(RunHistory::Ending::Exit);
     m_endProgram();
 }
 
@@ -371,4 +378,50 @@ void frmMain::ReopenCopy(qint16 id)
     const PictureRecord original = *found;
     const BirthRecord birth = BirthRecord::copy(id, original.birth.flags);
     openPicture([&](clsObject& picture) { picture.InitCopy(original.name, original.code, birth); });
+}
+
+void frmMain::AttachJournal(Journal& journal)
+{
+    m_journal = &journal;
+    journal.follow(m_history);
+    connect(&journal, &Journal::failed, this, [this](const QString& folder, const QString& reason) {
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vantrell"),
+            QStringLiteral("This run's journal cannot be kept in \"%1\": %2.\n\nVantrell goes on without it: a "
+                           "picture not saved will be lost when the program ends.")
+                .arg(folder, reason),
+            QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("JournalFailedBox"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
+    });
+}
+
+RecoverRunDialog* frmMain::RecoverRunWindow() const
+{
+    return m_recoverRun;
+}
+
+void frmMain::P_RecoverRun_Click()
+{
+    if (!m_recoverRun) {
+        const QString folder = m_journal ? m_journal->folder() : JournalFolder::standardFolder();
+        const QString current = m_journal ? m_journal->path() : QString();
+        m_recoverRun = new RecoverRunDialog(
+            folder, current, [this](const RunJournal& run, bool all) { RecoverRun(run, all); }, this);
+        m_recoverRun->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_recoverRun->show();
+    m_recoverRun->raise();
+    m_recoverRun->activateWindow();
+}
+
+void frmMain::RecoverRun(const RunJournal& run, bool all)
+{
+    const QString ofRun = run.startText();
+    for (const PictureRecord& picture : run.pictures) {
+        if (!all && !picture.open)
+            continue;
+        const BirthRecord birth = BirthRecord::copy(picture.id, picture.birth.flags, ofRun);
+        openPicture([&](clsObject& copy) { copy.InitCopy(picture.name, picture.code, birth); });
+    }
 }

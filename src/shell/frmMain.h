@@ -12,6 +12,9 @@
 #include <optional>
 
 class FamilyTreeWindow;
+class Journal;
+class RecoverRunDialog;
+struct RunJournal;
 class clsObject;
 class QAction;
 class QLabel;
@@ -49,6 +52,7 @@ public:
     QAction* P_OpenLitter;
     QAction* P_CloseUnticked;
     QAction* P_FamilyTree;
+    QAction* P_RecoverRun;
     QMenu* M_Info;
     QMenu* I_About;
     QAction* I_A_AboutVantrell;
@@ -69,6 +73,13 @@ public:
     int LitterSize() const { return m_litterSize; }
     // Opens a new picture with exactly picture id's genetic code, drawn with its flags.
     void ReopenCopy(qint16 id);
+
+    // The journal that keeps this run; its failure is told once, and the run goes on without it.
+    void AttachJournal(Journal& journal);
+    // Reopens, as copies, the pictures of an earlier run that were open at its end, or all of them.
+    void RecoverRun(const RunJournal& run, bool all);
+    // The Recover Run dialog, or null while it is not open.
+    RecoverRunDialog* RecoverRunWindow() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -92,6 +103,7 @@ private:
     void P_OpenLitter_Click();
     void P_CloseUnticked_Click();
     void P_FamilyTree_Click();
+    void P_RecoverRun_Click();
 
     // Steps 2 to 5 of the Open command with init in place of Init: a picture that fails to open is
     // unloaded and never registered. A picture that opens is registered and entered in the run's history.
@@ -105,4 +117,6 @@ private:
     RunHistory m_history;
     int m_litterSize = 9;
     QPointer<FamilyTreeWindow> m_familyTree;
+    QPointer<RecoverRunDialog> m_recoverRun;
+    Journal* m_journal = nullptr;
 };

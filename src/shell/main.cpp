@@ -1,12 +1,15 @@
 // Starts Vantrell: the main window, then the event loop until the main window ends the program.
 
 #include "dialogs/Dialogs.h"
+#include "journal/Journal.h"
+#include "journal/JournalFolder.h"
 #include "picture/FormWindow.h"
 #include "shell/frmMain.h"
 #include "shell/modObject.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QEvent>
 #include <QFont>
 
@@ -20,8 +23,15 @@ int main(int argc, char** argv)
     // Only the main window ends the program, even when the last picture window closes while it is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     installPictureWindows();
+    // The data folder is named after the program.
+    QCoreApplication::setApplicationName(QStringLiteral("vantrell"));
+    const QString journals = JournalFolder::standardFolder();
+    JournalFolder::prune(journals);
     {
+        // Made first, so it outlives the window and hears how the run ends.
+        Journal journal(journals, QDateTime::currentDateTime());
         frmMain window;
+        window.AttachJournal(journal);
         window.show();
         QApplication::exec();
     }

@@ -91,7 +91,7 @@ TEST_F(RunHistoryTest, ClosingIsHeardOnceAndNotWhileTheRunEnds)
     history.closed(0);
     EXPECT_EQ(closedSpy.count(), 1);
     EXPECT_FALSE(history.find(0)->open);
-    history.ending();
+    history.ending(RunHistory::Ending::Exit);
     history.closed(1);
     EXPECT_EQ(closedSpy.count(), 1);
     EXPECT_TRUE(history.find(1)->open);
