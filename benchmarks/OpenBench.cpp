@@ -1,26 +1,10 @@
 // What one Open costs: the time from the Open button's click to the drawn picture, and the memory a picture keeps.
 
 #include "BenchSummary.h"
-#include "WideTree.h"
-#include "dialogs/Dialogs.h"
-#include "genefile/GeneFileWriter.h"
-#include "genetics/clsGenSeq.h"
-#include "picture/FormWindow.h"
-#include "picture/clsObject.h"
-#include "shell/frmMain.h"
-#include "shell/modObject.h"
+#include "OpenSession.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -49,85 +33,6 @@ double threadCpuSeconds()
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-void flushDeletions()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// The main window on the offscreen platform, with rate 0 and the name of a saved full tree typed in, so that
-// every Open reads the same genetic code from its file.
-class OpenSession {
-public:
-    OpenSession()
-        : window([] {})
-    {
-        installPictureWindows();
-        clsGenSeq code;
-        fillWideTree(code);
-        const QString fileName = folder.filePath(QStringLiteral("tree.gen"));
-        GeneFileWriter::Save(code, fileName);
-        window.show();
-        if (!QTest::qWaitForWindowExposed(&window))
-            std::fprintf(stderr, "OpenBench: the main window was never exposed\n");
-        window.txtMutationRate->setText(QStringLiteral("0"));
-        window.txtName->setText(fileName);
-    }
-
-    ~OpenSession()
-    {
-        closeAll();
-        modObject::InitObject();
-        flushDeletions();
-        Dialogs::DestroyAll();
-        flushDeletions();
-    }
-
-    OpenSession(const OpenSession&) = delete;
-    OpenSession& operator=(const OpenSession&) = delete;
-
-    void clickOpen() { QTest::mouseClick(window.btnOpen, Qt::LeftButton); }
-
-    // Lets the new window be exposed and painted, as it would be before the user could press Done.
-    static void showPending() { QCoreApplication::processEvents(); }
-
-    static void pressDone(clsObject& picture)
-    {
-        if (frmObject* const form = dynamic_cast<FormWindow&>(picture.Display()).form())
-            QTest::mouseClick(form->btnDone, Qt::LeftButton);
-    }
-
-    static void closeLatest()
-    {
-        pressDone(*modObject::Objects.item(modObject::KeyOf(static_cast<qint16>(modObject::NextID - 1))));
-    }
-
-    static void closeAll()
-    {
-        modObject::Objects.forEach([](const std::shared_ptr<clsObject>& picture) { pressDone(*picture); });
-    }
-
-    // Opens one picture and closes it with Done, leaving it in the registry as a closed picture.
-    void openAndClose()
-    {
-        clickOpen();
-        showPending();
-        closeLatest();
-        flushDeletions();
-    }
-
-private:
-    QTemporaryDir folder;
-    frmMain window;
-};
-
-double percentile(const std::vector<double>& sorted, double fraction)
-{
-    const double at = fraction * static_cast<double>(sorted.size() - 1);
-    const auto below = static_cast<std::size_t>(std::floor(at));
-    const std::size_t above = std::min(below + 1, sorted.size() - 1);
-    return sorted[below] + (sorted[above] - sorted[below]) * (at - static_cast<double>(below));
-}
-
 // Milliseconds per Open, filled by the benchmarks and printed with the summary.
 std::vector<double> wallMilliseconds;
 std::vector<double> cpuMilliseconds;
@@ -150,9 +55,7 @@ void BM_OpenFullTreeFromFile(benchmark::State& state)
         cpuMilliseconds.push_back(cpu * 1e3);
 
         OpenSession::showPending();
-        OpenSession::closeLatest();
-        modObject::InitObject();
-        flushDeletions();
+        OpenSession::reset();
     }
 }
 BENCHMARK(BM_OpenFullTreeFromFile)->UseManualTime()->Iterations(300)->Unit(benchmark::kMillisecond);
@@ -196,15 +99,6 @@ void BM_OpenPictureMemory(benchmark::State& state)
     state.counters["bytes per open picture"] = openPictureBytes;
 }
 BENCHMARK(BM_OpenPictureMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-void printMilliseconds(const char* label, std::vector<double> samples)
-{
-    if (samples.empty())
-        return;
-    std::sort(samples.begin(), samples.end());
-    std::printf("%s: median %.2f ms, p10 %.2f ms, p90 %.2f ms\n", label, percentile(samples, 0.5),
-        percentile(samples, 0.1), percentile(samples, 0.9));
-}
 
 const bool summary = (BenchSummary::add([](const std::map<std::string, double>&) {
     printMilliseconds("open latency", wallMilliseconds);

@@ -188,6 +188,14 @@ void FamilyTreeWindow::completeThumbnails()
     }
 }
 
+bool FamilyTreeWindow::visibleThumbnailsComplete() const
+{
+    for (QGraphicsItem* item : items(viewport()->rect()))
+        if (item->type() == PictureNode::Type && !static_cast<PictureNode*>(item)->hasThumbnail())
+            return false;
+    return true;
+}
+
 void FamilyTreeWindow::closePicture(qint16 id)
 {
     if (PictureNode* node = m_nodes.value(id)) {

@@ -45,6 +45,8 @@ public:
     void zoomBy(double factor);
     // Makes every missing thumbnail now, on this thread.
     void completeThumbnails();
+    // Whether every picture in sight shows its thumbnail.
+    bool visibleThumbnailsComplete() const;
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
