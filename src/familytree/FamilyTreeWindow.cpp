@@ -40,7 +40,7 @@ QImage thumbnailOf(const GeneticSnapshot& snapshot, Drawing::Flags flags, const 
     options.background = background;
     try {
         return Drawing::renderImage(*codeOf(snapshot), flags, options);
-    } catch (const RuntimeError&) {
+    } catch (const std::exception&) {
         // A picture that opened was drawn once already; a thumbnail that cannot be made stays blank.
         return {};
     }
