@@ -26,11 +26,6 @@ std::vector<double> withoutJournal;
 double journalBytes = -1;
 std::vector<double> listingMilliseconds;
 
-double millisecondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 void timeOpen(benchmark::State& state, std::vector<double>& samples, bool journal)
 {
     OpenSession session;

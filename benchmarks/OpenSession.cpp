@@ -126,3 +126,8 @@ void printMilliseconds(const char* label, std::vector<double> samples)
     std::printf("%s: median %.2f ms, p10 %.2f ms, p90 %.2f ms\n", label, percentile(samples, 0.5),
         percentile(samples, 0.1), percentile(samples, 0.9));
 }
+
+double millisecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}

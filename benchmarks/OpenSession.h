@@ -6,6 +6,7 @@
 
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <vector>
 
 class clsObject;
@@ -42,3 +43,4 @@ public:
 double percentile(const std::vector<double>& sorted, double fraction);
 void printMilliseconds(const char* label, std::vector<double> samples);
 double median(std::vector<double> samples);
+double millisecondsSince(std::chrono::steady_clock::time_point start);

@@ -24,11 +24,6 @@ std::vector<double> treeShownMilliseconds;
 std::vector<double> treeAddMilliseconds;
 std::vector<double> treeThumbnailsMilliseconds;
 
-double millisecondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
 // From the command to every child drawn and shown, one ticked parent with a full wide-pen tree.
 template <typename Command> void timeBreeding(benchmark::State& state, std::vector<double>& samples, Command command)
 {
