@@ -27,7 +27,7 @@ QString endingOf(const RunJournal& run)
 
 } // namespace
 
-RecoverRunDialog::RecoverRunDialog(QString folder, QString current, Reopen reopen, QWidget* parent)
+RecoverRunDialog::RecoverRunDialog(QString folder, std::function<QString()> current, Reopen reopen, QWidget* parent)
     : QDialog(parent)
     , m_folder(std::move(folder))
     , m_current(std::move(current))
@@ -68,7 +68,7 @@ RecoverRunDialog::RecoverRunDialog(QString folder, QString current, Reopen reope
 
 void RecoverRunDialog::refresh()
 {
-    m_runs = JournalFolder::readAll(m_folder, m_current);
+    m_runs = JournalFolder::readAll(m_folder, m_current ? m_current() : QString());
     m_list->clear();
     for (const RunJournal& run : m_runs) {
         auto* item = new QTreeWidgetItem(m_list,

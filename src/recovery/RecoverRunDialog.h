@@ -19,8 +19,8 @@ public:
     // Reopens the pictures of a run: those open at its end, or every one when all is set.
     using Reopen = std::function<void(const RunJournal& run, bool all)>;
 
-    // The journals in folder but current, the running program's own.
-    RecoverRunDialog(QString folder, QString current, Reopen reopen, QWidget* parent = nullptr);
+    // The journals in folder but the running program's own, which current names once it exists.
+    RecoverRunDialog(QString folder, std::function<QString()> current, Reopen reopen, QWidget* parent = nullptr);
 
     // Reads the folder again.
     void refresh();
@@ -40,7 +40,7 @@ private:
     void askDelete();
 
     QString m_folder;
-    QString m_current;
+    std::function<QString()> m_current;
     Reopen m_reopen;
     std::vector<RunJournal> m_runs;
     QTreeWidget* m_list;

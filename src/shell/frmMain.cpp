@@ -405,9 +405,9 @@ void frmMain::P_RecoverRun_Click()
 {
     if (!m_recoverRun) {
         const QString folder = m_journal ? m_journal->folder() : JournalFolder::standardFolder();
-        const QString current = m_journal ? m_journal->path() : QString();
         m_recoverRun = new RecoverRunDialog(
-            folder, current, [this](const RunJournal& run, bool all) { RecoverRun(run, all); }, this);
+            folder, [this] { return m_journal ? m_journal->path() : QString(); },
+            [this](const RunJournal& run, bool all) { RecoverRun(run, all); }, this);
         m_recoverRun->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_recoverRun->show();
