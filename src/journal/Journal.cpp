@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +15,8 @@
 namespace {
 
 constexpr int MaxNameAttempts = 100;
+// Records that come in a burst, a litter's say, reach the disk together; a power cut loses at most this much.
+constexpr std::chrono::milliseconds SyncDelay(50);
 
 // Why folder cannot be made: walks up to the first part that exists and makes the next one down, which
 // gives the system's reason. 0 when it can be made after all.
@@ -147,6 +150,7 @@ void Journal::syncLoop()
         m_wake.wait(lock, [this] { return m_dirty || m_stopping; });
         if (m_stopping)
             return;
+        m_wake.wait_for(lock, SyncDelay, [this] { return m_stopping; });
         m_dirty = false;
         lock.unlock();
         // The descriptor stays open until this thread has been joined.
