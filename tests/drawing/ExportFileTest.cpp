@@ -4,6 +4,7 @@
 #include "genefile/ScopedTmpfs.h"
 #include "genefile/UnblockedCall.h"
 #include "platform/RuntimeError.h"
+#include "support/CaseNames.h"
 #include "support/PictureCodes.h"
 
 #include <QDir>
@@ -18,6 +19,8 @@
 #include <sys/stat.h>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 std::optional<RuntimeError> exportError(Drawing::Format format, const QString& fileName)
 {

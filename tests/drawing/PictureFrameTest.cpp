@@ -5,6 +5,7 @@
 #include "drawing/PainterSurface.h"
 #include "drawing/PictureRender.h"
 #include "drawing/TreeDrawing.h"
+#include "support/CaseNames.h"
 #include "support/PictureCodes.h"
 
 #include <QImage>
@@ -14,6 +15,8 @@
 #include <string>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 // Turned by this, the trunk's direction becomes exactly 0, straight to the right, and twice itself to the left.
 constexpr double RightAngle = -Drawing::StartAngle;

@@ -6,6 +6,7 @@
 #include "drawing/SvgCompactor.h"
 #include "drawing/TreeDrawing.h"
 #include "platform/RuntimeError.h"
+#include "support/CaseNames.h"
 #include "support/PictureCodes.h"
 #include "support/RecordingSurface.h"
 #include "support/SvgReading.h"
@@ -21,6 +22,8 @@
 #include <string>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 const QColor background(236, 236, 236);
 
