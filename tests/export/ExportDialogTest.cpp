@@ -46,11 +46,15 @@ protected:
         QTest::keyClick(dialog->txtFile, Qt::Key_Return);
     }
 
-    static void dismiss(ExportDialog* dialog)
+    static void typeScale(ExportDialog* dialog, int scale)
     {
-        dialog->close();
-        WindowTesting::flushDeletions();
+        dialog->spnScale->setFocus();
+        QTest::keyClick(dialog->spnScale, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(dialog->spnScale, QString::number(scale));
+        ASSERT_EQ(dialog->spnScale->value(), scale);
     }
+
+    static void click(QAbstractButton* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 8)); }
 
     frmObject* form = nullptr;
 };
@@ -135,8 +139,8 @@ TEST_F(ExportDialogTest, ScaleOneWithoutSmoothEdgesIsTheWindowPixelForPixel)
 {
     ExportDialog* dialog = openDialog(PictureCodes::seededTree(11));
     ASSERT_NE(dialog, nullptr);
-    dialog->spnScale->setValue(1);
-    QTest::mouseClick(dialog->cbxSmooth, Qt::LeftButton, {}, QPoint(8, 8));
+    typeScale(dialog, 1);
+    click(dialog->cbxSmooth);
     ASSERT_FALSE(dialog->cbxSmooth->isChecked());
     exportTo(dialog, path(QStringLiteral("one.png")));
 
@@ -151,8 +155,8 @@ TEST_F(ExportDialogTest, WholeTreeAndTransparencyShapeTheImage)
     const GeneticSnapshot code = PictureCodes::trunk(500, 4, QColor(40, 90, 220));
     ExportDialog* dialog = openDialog(code);
     ASSERT_NE(dialog, nullptr);
-    QTest::mouseClick(dialog->cbxWholeTree, Qt::LeftButton, {}, QPoint(8, 8));
-    QTest::mouseClick(dialog->cbxTransparent, Qt::LeftButton, {}, QPoint(8, 8));
+    click(dialog->cbxWholeTree);
+    click(dialog->cbxTransparent);
     exportTo(dialog, path(QStringLiteral("trunk.png")));
 
     const QImage image(path(QStringLiteral("trunk.png")));
@@ -304,8 +308,8 @@ TEST_F(ExportDialogTest, AnImageOverTheBoundIsRefusedBeforeAnythingIsAsked)
     old.close();
     ExportDialog* dialog = openDialog(hugeTree());
     ASSERT_NE(dialog, nullptr);
-    dialog->spnScale->setValue(13);
-    dialog->cbxWholeTree->setChecked(true);
+    typeScale(dialog, 13);
+    click(dialog->cbxWholeTree);
     exportTo(dialog, name);
 
     const QString refusal = takeErrorBox();
@@ -320,10 +324,10 @@ TEST_F(ExportDialogTest, ScaleFrameAndSmoothnessAreRememberedButNotTransparency)
 {
     ExportDialog* dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
-    dialog->spnScale->setValue(7);
-    dialog->cbxWholeTree->setChecked(true);
-    dialog->cbxSmooth->setChecked(false);
-    dialog->cbxTransparent->setChecked(true);
+    typeScale(dialog, 7);
+    click(dialog->cbxWholeTree);
+    click(dialog->cbxSmooth);
+    click(dialog->cbxTransparent);
     exportTo(dialog, path(QStringLiteral("first.svg")));
     WindowTesting::flushDeletions();
     ASSERT_EQ(shown<ExportDialog>(), nullptr);
@@ -338,7 +342,7 @@ TEST_F(ExportDialogTest, ScaleFrameAndSmoothnessAreRememberedButNotTransparency)
     EXPECT_FALSE(dialog->cbxSmooth->isChecked());
     EXPECT_FALSE(dialog->cbxTransparent->isChecked());
     // Cancelled choices are forgotten.
-    dialog->spnScale->setValue(9);
+    typeScale(dialog, 9);
     QTest::mouseClick(dialog->btnCancel, Qt::LeftButton);
     WindowTesting::flushDeletions();
     ASSERT_EQ(shown<ExportDialog>(), nullptr);

@@ -90,7 +90,8 @@ TEST_P(LargeViewSizeTest, IsDrawnAnewForEverySizeAndFrame)
     LargeView* view = openView(PictureCodes::seededTree(21));
     ASSERT_NE(view, nullptr);
     imageOf(view);
-    view->V_WholeTree->setChecked(GetParam().wholeTree);
+    if (GetParam().wholeTree)
+        view->V_WholeTree->trigger();
     view->resize(GetParam().size);
 
     const QImage image = imageOf(view);
