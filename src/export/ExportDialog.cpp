@@ -178,8 +178,8 @@ void ExportDialog::remember() const
 void ExportDialog::refuseSuffix(const QString& fileName)
 {
     messageBox(QMessageBox::Warning,
-        QStringLiteral("\"%1\" cannot be exported: the file name must end in .png, .svg or .pdf, the format "
-                       "to write.")
+        QStringLiteral("\"%1\" cannot be exported: the file name must end in .png, .svg or .pdf, which "
+                       "says how to write it.")
             .arg(fileName),
         QMessageBox::Ok, this)
         ->open();

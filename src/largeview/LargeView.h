@@ -1,8 +1,8 @@
 #pragma once
 // A picture large, in a resizable window of its own: fitted, centred and smooth, sharp at every size and pixel ratio.
 //
-// It is drawn anew for each size, pixel ratio and frame, when it is painted: a full tree of wide pens takes
-// about 5 ms at 1000 x 1000 pixels, well within a frame, so resizing stays smooth without drawing ahead.
+// It is drawn anew for each size, pixel ratio and frame, when it is painted: even a full tree of wide pens
+// takes a few milliseconds at 1000 x 1000 pixels, within a frame, so resizing stays smooth as it is.
 
 #include "drawing/PictureFrame.h"
 #include "genetics/GeneticSnapshot.h"
