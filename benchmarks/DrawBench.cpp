@@ -1,5 +1,6 @@
 // How much the recursive drawing costs beyond the lines it draws, and what a random code costs.
 
+#include "BareLines.h"
 #include "BenchSummary.h"
 #include "WideTree.h"
 #include "drawing/ImageSurface.h"
@@ -8,7 +9,6 @@
 #include "support/SurfaceWindow.h"
 
 #include <QPainter>
-#include <QPen>
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -17,27 +17,6 @@
 namespace {
 
 constexpr QSize drawingArea { 1695, 1575 };
-
-// Records the lines a drawing makes, to replay them without the recursion.
-struct LineRecord {
-    QPointF from, to;
-    int width;
-    int colour;
-};
-
-class LineCollector final : public DrawingSurface {
-public:
-    void Clear() override { }
-    void SetPenWidth(int pixels) override { width = pixels; }
-    void Line(float x1, float y1, float x2, float y2, int colour) override
-    {
-        lines.push_back({ QPointF(x1, y1), QPointF(x2, y2), width, colour });
-    }
-    int width = 1;
-    std::vector<LineRecord> lines;
-};
-
-using CollectorWindow = SurfaceWindow<LineCollector>;
 
 void BM_DrawLineFullTree(benchmark::State& state)
 {
@@ -76,23 +55,16 @@ BENCHMARK(BM_DrawLineRecursionOnly)->Unit(benchmark::kMicrosecond);
 
 void BM_BareQPainterLines(benchmark::State& state)
 {
-    modMain::InitMain();
-    PictureWindow::SetFactory([] { return std::make_unique<CollectorWindow>(); });
-    clsObject picture;
-    fillWideTree(picture.GenCode());
-    picture.Draw_Line(0, clsObject::StartAngle, clsObject::StartX, clsObject::StartY, 1.0);
-    const std::vector<LineRecord> lines = static_cast<CollectorWindow&>(picture.Display()).surface.lines;
+    clsGenSeq code;
+    fillWideTree(code);
+    const std::vector<LineRecord> lines = recordLines(code);
 
     QImage image(113, 105, QImage::Format_RGB32);
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.scale(1.0 / 15, 1.0 / 15);
-        for (const LineRecord& line : lines) {
-            const QColor colour(line.colour & 0xFF, (line.colour >> 8) & 0xFF, (line.colour >> 16) & 0xFF);
-            painter.setPen(QPen(colour, line.width * 15, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            painter.drawLine(line.from, line.to);
-        }
+        paintBareLines(painter, lines);
     }
     state.counters["segments"] = static_cast<double>(lines.size());
 }

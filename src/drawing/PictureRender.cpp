@@ -124,30 +124,46 @@ int largestScaleThatFits(const QRectF& frame)
     return 0;
 }
 
-QImage renderImage(clsGenSeq& code, Flags flags, const RenderOptions& options)
+namespace {
+
+RuntimeError tooBig(const QRectF& frame, QSize size, int scale, const QString& why)
 {
-    const QRectF frame = exportFrame(code, flags, options);
+    const int fits = largestScaleThatFits(frame);
+    const QString advice = fits > 0 ? QStringLiteral("the largest scale that fits is %1").arg(fits)
+                                    : QStringLiteral("no scale fits; the window's frame does");
+    return { RuntimeError::OutOfMemory, RuntimeError::standardText(RuntimeError::OutOfMemory),
+        QStringLiteral("(a %1 x %2 pixel image at scale %3 %4; %5)")
+            .arg(size.width())
+            .arg(size.height())
+            .arg(scale)
+            .arg(why, advice) };
+}
+
+} // namespace
+
+QRectF imageFrame(clsGenSeq& code, Flags flags, const RenderOptions& options)
+{
+    // The advice is worked out on the frame itself: grown to whole pixels at one scale, it could
+    // be a pixel too big at another and advise a scale below the largest.
+    const QRectF frame = frameOf(code, flags, options.frame);
     const QSize size = pixelSize(frame, options.scale);
     const qint64 bytes = imageBytes(size);
-    const auto refuse = [&](const QString& why) {
-        const int fits = largestScaleThatFits(frame);
-        const QString advice = fits > 0 ? QStringLiteral("the largest scale that fits is %1").arg(fits)
-                                        : QStringLiteral("no scale fits; the window's frame does");
-        return RuntimeError(RuntimeError::OutOfMemory, RuntimeError::standardText(RuntimeError::OutOfMemory),
-            QStringLiteral("(a %1 x %2 pixel image at scale %3 %4; %5)")
-                .arg(size.width())
-                .arg(size.height())
-                .arg(options.scale)
-                .arg(why, advice));
-    };
     if (bytes > MaxImageBytes)
-        throw refuse(QStringLiteral("needs %1 MB of image memory, more than the %2 MB allowed")
-                         .arg(megabytes(bytes), megabytes(MaxImageBytes)));
+        throw tooBig(frame, size, options.scale,
+            QStringLiteral("needs %1 MB of image memory, more than the %2 MB allowed")
+                .arg(megabytes(bytes), megabytes(MaxImageBytes)));
+    return wholePixelFrame(frame, options.scale);
+}
 
+QImage renderImage(clsGenSeq& code, Flags flags, const RenderOptions& options)
+{
+    const QRectF frame = imageFrame(code, flags, options);
+    const QSize size = pixelSize(frame, options.scale);
     const bool transparent = options.background.alpha() < 255;
     QImage image(size, transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull())
-        throw refuse(QStringLiteral("could not be given its %1 MB of memory").arg(megabytes(bytes)));
+        throw tooBig(frameOf(code, flags, options.frame), size, options.scale,
+            QStringLiteral("could not be given its %1 MB of memory").arg(megabytes(imageBytes(size))));
     if (transparent)
         image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -155,6 +171,26 @@ QImage renderImage(clsGenSeq& code, Flags flags, const RenderOptions& options)
     painter.setTransform(twipsToDevice(frame, options.scale));
     paintPicture(painter, code, flags, frame, options.background, false);
     painter.end();
+    return image;
+}
+
+QImage renderFitted(clsGenSeq& code, Flags flags, Frame frame, QSize pixels, qreal devicePixelRatio,
+    const QColor& background, bool smooth)
+{
+    QImage image(pixels, QImage::Format_RGB32);
+    if (image.isNull())
+        throw RuntimeError(RuntimeError::OutOfMemory, RuntimeError::standardText(RuntimeError::OutOfMemory),
+            QStringLiteral("(a %1 x %2 pixel view)").arg(pixels.width()).arg(pixels.height()));
+    image.fill(background);
+    const QRectF shown = frameOf(code, flags, frame);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing, smooth);
+        painter.setTransform(fitInto(shown, QRectF(QPointF(0, 0), QSizeF(pixels))));
+        paintPicture(painter, code, flags, shown, background, frame == Frame::Window);
+    }
+    // Only now: a painter on an image with a ratio would work in its logical pixels.
+    image.setDevicePixelRatio(devicePixelRatio);
     return image;
 }
 

@@ -61,8 +61,15 @@ qint64 imageBytes(QSize size);
 // The largest scale up to MaxScale whose image of frame fits in MaxImageBytes; 0 when not even scale 1 does.
 int largestScaleThatFits(const QRectF& frame);
 
-// Error 7 when the image would need more than MaxImageBytes, saying which scale fits.
+// The frame an image at these options shows, grown to whole pixels. Error 7 when the image would need more
+// than MaxImageBytes, saying which scale fits, so that it can be refused before anything else is done.
+QRectF imageFrame(clsGenSeq& code, Flags flags, const RenderOptions& options);
+// Error 7 as imageFrame.
 QImage renderImage(clsGenSeq& code, Flags flags, const RenderOptions& options);
+// The picture fitted into an image of pixels and centred on background, as a view shows it; the window's
+// frame is clipped as in the window. The image says devicePixelRatio, for a view to show it pixel for pixel.
+QImage renderFitted(clsGenSeq& code, Flags flags, Frame frame, QSize pixels, qreal devicePixelRatio,
+    const QColor& background, bool smooth);
 QByteArray renderPng(clsGenSeq& code, Flags flags, const RenderOptions& options);
 // Vectors, sized so that at 100 % they show at the scale; title names the document.
 QByteArray renderSvg(clsGenSeq& code, Flags flags, const RenderOptions& options, const QString& title);

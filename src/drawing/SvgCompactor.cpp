@@ -208,6 +208,9 @@ std::vector<Node> compacted(Node node, const QHash<QString, QString>& inherited)
     node.children = std::move(children);
     if (node.name != u"g")
         return { std::move(node) };
+    // The generator closes with a group for its last change of pen, which holds nothing.
+    if (node.children.empty())
+        return {};
 
     hoist(node, inherited);
     if (node.attributes.empty())

@@ -237,8 +237,23 @@ void FamilyTreeWindow::mouseDoubleClickEvent(QMouseEvent* event)
         QGraphicsView::mouseDoubleClickEvent(event);
         return;
     }
-    const qint16 id = picture->id();
-    Guard::run(this, [&] { m_commands.reopen(id); });
+    reopen(picture->id());
+}
+
+void FamilyTreeWindow::reopen(qint16 id)
+{
+    Guard::run(this, [&] {
+        if (m_commands.reopen)
+            m_commands.reopen(id);
+    });
+}
+
+void FamilyTreeWindow::exportPicture(qint16 id)
+{
+    Guard::run(this, [&] {
+        if (m_commands.exportPicture)
+            m_commands.exportPicture(id);
+    });
 }
 
 void FamilyTreeWindow::contextMenuEvent(QContextMenuEvent* event)
@@ -246,12 +261,11 @@ void FamilyTreeWindow::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     if (PictureNode* picture = nodeAt(event->pos())) {
         const qint16 id = picture->id();
-        connect(menu.addAction(QStringLiteral("&Reopen")), &QAction::triggered, this,
-            [this, id] { Guard::run(this, [&] { m_commands.reopen(id); }); });
+        connect(menu.addAction(QStringLiteral("&Reopen")), &QAction::triggered, this, [this, id] { reopen(id); });
         connect(menu.addAction(QStringLiteral("&Save Genetic Code As...")), &QAction::triggered, this,
             [this, id] { askSaveGeneticCode(id); });
         connect(menu.addAction(QStringLiteral("&Export Picture...")), &QAction::triggered, this,
-            [this, id] { Guard::run(this, [&] { m_commands.exportPicture(id); }); });
+            [this, id] { exportPicture(id); });
     } else {
         connect(menu.addAction(QStringLiteral("Export &Family Tree...")), &QAction::triggered, this,
             [this] { askExportTree(); });

@@ -37,6 +37,9 @@ public:
     // The text shown when the pointer rests on picture id.
     QString toolTipOf(qint16 id) const;
 
+    // What the picture menu's items do for picture id.
+    void reopen(qint16 id);
+    void exportPicture(qint16 id);
     // Writes picture id's genetic code as a genetic code file, and records the save.
     void saveGeneticCode(qint16 id, const QString& fileName);
     // Writes the whole tree of pictures as PNG or SVG, by the name's suffix.

@@ -1,15 +1,24 @@
 #include "picture/frmObject.h"
 
+#include "export/ExportDialog.h"
+#include "export/PictureClipboard.h"
+#include "export/TextCopyFilter.h"
 #include "genefile/GeneFileWriter.h"
+#include "genetics/GeneticSnapshot.h"
+#include "largeview/LargeView.h"
 #include "platform/Twips.h"
 #include "shell/Guard.h"
 #include "shell/modObject.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
@@ -32,6 +41,9 @@ public:
         setFocusPolicy(Qt::TabFocus);
     }
 
+    // Opened by a right click; a double click chooses its default item.
+    void setMenu(QMenu* menu) { m_menu = menu; }
+
 protected:
     void paintEvent(QPaintEvent*) override
     {
@@ -39,9 +51,31 @@ protected:
         painter.drawImage(QPoint(0, 0), m_surface.image());
     }
 
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        if (m_menu)
+            m_menu->popup(event->globalPos());
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && m_menu && m_menu->defaultAction())
+            m_menu->defaultAction()->trigger();
+    }
+
 private:
     ImageSurface& m_surface;
+    QMenu* m_menu = nullptr;
 };
+
+QAction* addWindowAction(QWidget* window, const QString& text, const QKeySequence& shortcut)
+{
+    auto* action = new QAction(text, window);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(action);
+    return action;
+}
 
 template <typename W> W* place(W* widget, int left, int top, int width, int height)
 {
@@ -53,7 +87,7 @@ template <typename W> W* place(W* widget, int left, int top, int width, int heig
 
 frmObject::frmObject(QWidget* parent)
     : QWidget(parent)
-    , m_surface(drawingTwips, qApp ? qApp->devicePixelRatio() : 1.0, QGuiApplication::palette().color(QPalette::Window))
+    , m_surface(drawingTwips, qApp ? qApp->devicePixelRatio() : 1.0, drawingBackground())
 {
     setWindowTitle(QStringLiteral("ID"));
     resize(ClientSize());
@@ -86,9 +120,51 @@ frmObject::frmObject(QWidget* parent)
     // Esc presses Done, as a cancel button would.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, btnDone, &QPushButton::click);
+
+    P_Copy = addWindowAction(this, QStringLiteral("&Copy Picture"), QKeySequence::Copy);
+    P_Export = addWindowAction(this, QStringLiteral("&Export Picture..."), QKeySequence(Qt::CTRL | Qt::Key_E));
+    P_ViewLarge = addWindowAction(this, QStringLiteral("&View Large"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    M_Picture = new QMenu(this);
+    M_Picture->setObjectName(QStringLiteral("M_Picture"));
+    M_Picture->addActions({ P_Copy, P_Export, P_ViewLarge });
+    M_Picture->setDefaultAction(P_ViewLarge);
+    static_cast<DrawingArea*>(picDraw)->setMenu(M_Picture);
+    // Ctrl+C in the name box copies its selected text, as in any text box, and the picture otherwise.
+    // The filter belongs to the box.
+    new TextCopyFilter(txtName);
+    Guard::connect(P_Copy, &QAction::triggered, this, &frmObject::P_Copy_Click);
+    Guard::connect(P_Export, &QAction::triggered, this, &frmObject::P_Export_Click);
+    Guard::connect(P_ViewLarge, &QAction::triggered, this, &frmObject::P_ViewLarge_Click);
 }
 
-frmObject::~frmObject() = default;
+frmObject::~frmObject()
+{
+    if (m_largeView)
+        m_largeView->close();
+}
+
+QColor frmObject::drawingBackground()
+{
+    return QGuiApplication::palette().color(QPalette::Window);
+}
+
+LargeView* frmObject::largeView() const
+{
+    return m_largeView;
+}
+
+void frmObject::closeEvent(QCloseEvent* event)
+{
+    if (m_largeView)
+        m_largeView->close();
+    QWidget::closeEvent(event);
+    emit closed();
+}
+
+std::shared_ptr<clsObject> frmObject::picture() const
+{
+    return modObject::Objects.item(modObject::KeyOfTag(Tag));
+}
 
 QSize frmObject::ClientSize()
 {
@@ -97,21 +173,40 @@ QSize frmObject::ClientSize()
 
 void frmObject::btnDone_Click()
 {
-    modObject::Objects.item(modObject::KeyOfTag(Tag))->Unload();
+    picture()->Unload();
 }
 
 void frmObject::btnSave_Click()
 {
-    const auto picture = modObject::Objects.item(modObject::KeyOfTag(Tag));
+    const auto object = picture();
     const QString fileName = txtName->text();
     if (fileName.isEmpty())
         return;
-    GeneFileWriter::Save(picture->GenCode(), fileName);
+    GeneFileWriter::Save(object->GenCode(), fileName);
     emit saved(fileName);
 }
 
-void frmObject::closeEvent(QCloseEvent* event)
+// Copies, exports and views show the picture as its window does: with the Genes switches it was drawn with.
+void frmObject::P_Copy_Click()
 {
-    event->accept();
-    emit closed();
+    const auto object = picture();
+    PictureClipboard::copy(
+        snapshotOf(object->GenCode()), object->DrawnWith(), QStringLiteral("Picture %1").arg(object->ID));
+}
+
+void frmObject::P_Export_Click()
+{
+    const auto object = picture();
+    ExportDialog::Open(this, object->ID, snapshotOf(object->GenCode()), object->DrawnWith());
+}
+
+void frmObject::P_ViewLarge_Click()
+{
+    if (!m_largeView) {
+        const auto object = picture();
+        m_largeView = new LargeView(object->ID, snapshotOf(object->GenCode()), object->DrawnWith());
+    }
+    m_largeView->show();
+    m_largeView->raise();
+    m_largeView->activateWindow();
 }

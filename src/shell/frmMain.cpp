@@ -7,6 +7,7 @@
 #include "dialogs/ErrorMR.h"
 #include "dialogs/Info.h"
 #include "dialogs/License.h"
+#include "export/ExportDialog.h"
 #include "familytree/FamilyTreeWindow.h"
 #include "journal/Journal.h"
 #include "journal/JournalFolder.h"
@@ -360,7 +361,12 @@ FamilyTreeWindow* frmMain::FamilyTree() const
 void frmMain::P_FamilyTree_Click()
 {
     if (!m_familyTree) {
-        m_familyTree = new FamilyTreeWindow(m_history, { [this](qint16 id) { ReopenCopy(id); }, {} });
+        m_familyTree = new FamilyTreeWindow(m_history,
+            { [this](qint16 id) { ReopenCopy(id); },
+                [this](qint16 id) {
+                    if (const PictureRecord* picture = m_history.find(id))
+                        ExportDialog::Open(m_familyTree, id, picture->code, picture->birth.flags);
+                } });
         m_familyTree->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_familyTree->setWindowState(m_familyTree->windowState() & ~Qt::WindowMinimized);

@@ -1,5 +1,7 @@
 #include "familytree/FamilyTreeWindow.h"
 
+#include "drawing/PictureRender.h"
+#include "export/ExportDialog.h"
 #include "familytree/PictureNode.h"
 #include "genefile/GeneFileWriter.h"
 #include "genetics/GeneticSnapshot.h"
@@ -7,7 +9,9 @@
 
 #include <QFile>
 #include <QImageReader>
+#include <QCheckBox>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QXmlStreamReader>
 
 #include <gmock/gmock.h>
@@ -153,6 +157,27 @@ TEST_F(FamilyTreeTest, SaveGeneticCodeAsWritesTheFileAndCountsAsThePicturesSave)
     EXPECT_EQ(file.readAll(), GeneFileWriter::Contents(picture(2)->GenCode()));
     open(QStringLiteral("0"), QStringLiteral("two.gen"));
     EXPECT_THAT(picture(4)->Birth.parents, ElementsAre(2));
+}
+
+TEST_F(FamilyTreeTest, ExportPictureOpensTheExportDialogForThatPicture)
+{
+    openTwoGenerations();
+    window(2)->btnDone->click();
+    WindowTesting::flushDeletions();
+    FamilyTreeWindow* tree = showTree();
+    tree->exportPicture(2);
+    auto* dialog = tree->findChild<ExportDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(QFileInfo(dialog->txtFile->text()).fileName(), QStringLiteral("picture-2.png"));
+    dialog->txtFile->setText(path(QStringLiteral("two.png")));
+    dialog->spnScale->setValue(1);
+    dialog->cbxSmooth->setChecked(false);
+    QTest::mouseClick(dialog->btnExport, Qt::LeftButton);
+    Drawing::RenderOptions asInTheWindow;
+    asInTheWindow.background = frmObject::drawingBackground();
+    const QImage expected = Drawing::renderImage(picture(2)->GenCode(), picture(2)->DrawnWith(), asInTheWindow);
+    EXPECT_EQ(QImage(path(QStringLiteral("two.png"))).convertToFormat(QImage::Format_RGB32), expected);
 }
 
 TEST_F(FamilyTreeTest, TheFamilyTreeExportsAsPngAndSvg)

@@ -1,6 +1,7 @@
 #pragma once
 // Puts the program-wide state back to its start-up values, as each test needs.
 
+#include "export/ExportSettings.h"
 #include "shell/modGenes.h"
 #include "shell/modMain.h"
 #include "shell/modObject.h"
@@ -17,5 +18,6 @@ protected:
         modObject::InitObject();
         modGenes::InitGenes();
         modMain::InitMain();
+        ExportSettings::remembered() = {};
     }
 };

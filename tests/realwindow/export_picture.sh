@@ -1,0 +1,169 @@
+#!/bin/sh
+# Exports a picture on a real X server, as a user would: a right click on the drawing, Export Picture...
+# from the menu, Enter in the dialog; then checks the PNG file: its size, its trunk and nothing left beside it.
+# Usage: sh export_picture.sh PATH_TO_vantrell (run on its own X server, for instance under xvfb-run).
+set -u
+
+program=$(realpath "$1")
+work=$(mktemp -d)
+pixels=$work/pixels.txt
+passed=no
+
+fail() {
+    echo "export_picture: $*" >&2
+    if [ -s "$work/program.log" ]; then
+        echo "export_picture: the program's output:" >&2
+        cat "$work/program.log" >&2
+    fi
+    echo "export_picture: the working folder is kept: $work" >&2
+    exit 1
+}
+
+finish() {
+    if [ -s "$work/pid" ] && [ ! -e "$work/status" ]; then
+        kill "$(cat "$work/pid")" 2>/dev/null
+    fi
+    if [ "$passed" = yes ]; then
+        rm -rf "$work"
+    fi
+}
+trap finish EXIT
+trap 'exit 1' INT TERM HUP
+
+# Twips to pixels, rounded as the program rounds its layouts.
+px() {
+    echo $((($1 + 7) / 15))
+}
+
+# Prints the X window whose title is exactly $1, waiting up to 10 seconds for it to be mapped.
+window_titled() {
+    timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+focus() {
+    xdotool windowfocus --sync "$1" || fail "could not give window $1 the keyboard focus"
+}
+
+# Clicks button $3 at the middle of a control laid out at LEFT TOP WIDTH HEIGHT twips ($4..$7) in a client area
+# that starts $2 pixels below the top of window $1.
+click_control() {
+    xdotool mousemove --sync --window "$1" $(($(px "$4") + $(px "$6") / 2)) $(($2 + $(px "$5") + $(px "$7") / 2)) \
+        click "$3" || fail "could not click window $1 at twips ($4,$5)"
+}
+
+type_into() {
+    click_control "$1" "$2" 1 "$3" "$4" "$5" "$6"
+    xdotool key --clearmodifiers ctrl+a || fail "could not select the text of a box in window $1"
+    xdotool type --delay 30 "$7" || fail "could not type \"$7\" into window $1"
+}
+
+cd "$work" || fail "cannot enter $work"
+
+# A picture whose trunk is all that is drawn: gene 0 500 twips up, 8 pixels wide, in a colour nothing else
+# uses; gene 1 done. The other genes are valid values written as the program writes them.
+crlf() {
+    printf '%s\r\n' "$@"
+}
+{
+    crlf 0.25 220 160 30 False True 500 8 ""
+    crlf 0.5 0 255 0 True True 300 4 ""
+    gene=2
+    while [ "$gene" -le 11 ]; do
+        crlf "0.$gene" $((gene * 20)) $((250 - gene * 20)) $((gene * 10)) False True $((100 + gene * 50)) 2 ""
+        gene=$((gene + 1))
+    done
+} >trunk.gen
+[ "$(wc -l <trunk.gen)" -eq 108 ] || fail "the genetic code file written by the test does not have 108 lines"
+
+(
+    QT_QPA_PLATFORM=xcb "$program" >program.log 2>&1 &
+    echo $! >pid
+    wait $!
+    echo $? >status.part
+    mv status.part status
+) 2>/dev/null &
+
+main=$(window_titled Main)
+[ -n "$main" ] || fail "the main window \"Main\" did not appear within 10 seconds"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+menu=$((HEIGHT - $(px 1140)))
+[ "$menu" -gt 0 ] || fail "the main window is $HEIGHT pixels high: no menu bar above its client area"
+
+# Rate 0 and the file's name, then Open: the picture is read from the file.
+focus "$main"
+type_into "$main" "$menu" 1200 120 1455 375 0
+type_into "$main" "$menu" 1200 600 1455 375 trunk.gen
+click_control "$main" "$menu" 1 120 600 975 375
+picture=$(window_titled 0)
+[ -n "$picture" ] || fail "Open with the file's name showed no picture window \"0\""
+xdotool windowmove --sync "$picture" 300 0 || fail "could not move the picture window aside"
+
+# A right click on the drawing opens its menu; E chooses "&Export Picture...". The menu has no title to wait
+# for, so a slow start is given two more tries.
+dialog=""
+for attempt in 1 2 3; do
+    focus "$picture"
+    click_control "$picture" 0 3 1440 120 1695 1575
+    sleep $((attempt - 1)).5
+    xdotool key e || fail "could not press E in the drawing's menu"
+    dialog=$(window_titled "Export Picture")
+    [ -n "$dialog" ] && break
+    xdotool key Escape
+done
+[ -n "$dialog" ] || fail "Export Picture... from the drawing's menu showed no dialog \"Export Picture\""
+
+# The file box has the focus and names picture-0.png in the current folder; Enter exports.
+focus "$dialog"
+xdotool key Return || fail "could not press Enter in the Export Picture dialog"
+waited=0
+while [ ! -s picture-0.png ] && [ "$waited" -lt 50 ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+done
+[ -s picture-0.png ] || fail "Enter in the Export Picture dialog wrote no picture-0.png within 5 seconds"
+waited=0
+while xdotool search --onlyvisible --name "^Export Picture\$" >/dev/null 2>&1 && [ "$waited" -lt 50 ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+done
+[ "$waited" -lt 50 ] || fail "the Export Picture dialog was still open 5 seconds after the export"
+
+left=$(ls -A | grep -v -x -e trunk.gen -e picture-0.png -e program.log -e pid -e status.part -e status)
+[ -z "$left" ] || fail "the export left other files behind: $left"
+size=$(identify -format '%m %w %h' picture-0.png) || fail "picture-0.png does not read as an image"
+[ "$size" = "PNG 452 420" ] || fail "picture-0.png is \"$size\", not a PNG of 452 x 420 pixels (scale 4)"
+
+# At scale 4 the trunk runs up the middle, 32 pixels wide, from the bottom to 500 twips up, in gene 0's
+# colour (red 30, green 160, blue 220); beside it and above it is the drawing's background.
+convert picture-0.png -depth 8 txt:- >"$pixels" || fail "could not read the pixels of picture-0.png"
+pixel() {
+    grep "^$1,$2:" "$pixels" | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1
+}
+trunk=$(px $((850 * 4)))
+for y_twips in 1150 1350 1550; do
+    y=$(px $((y_twips * 4)))
+    colour=$(pixel "$trunk" "$y")
+    [ "$colour" = "#1EA0DC" ] || fail "the trunk's pixel $trunk,$y of picture-0.png is $colour, not #1EA0DC"
+done
+background=$(pixel 10 10)
+[ "$background" != "#1EA0DC" ] || fail "the corner of picture-0.png is in the trunk's colour"
+for at in "$((trunk - 40)) $(px $((1350 * 4)))" "$trunk $(px $((900 * 4)))"; do
+    # shellcheck disable=SC2086
+    colour=$(pixel $at)
+    [ "$colour" = "$background" ] || fail "pixel $at of picture-0.png is $colour, not the background $background"
+done
+
+# File > Exit ends the program at once, with status 0.
+focus "$main"
+xdotool key --clearmodifiers alt+f || fail "could not press Alt+F in the main window"
+xdotool key e || fail "could not press E in the File menu"
+waited=0
+while [ ! -e status ] && [ "$waited" -lt 50 ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+done
+[ -e status ] || fail "the program was still running 5 seconds after File > Exit"
+[ "$(cat status)" -eq 0 ] || fail "the program ended with status $(cat status), not 0"
+
+passed=yes
+echo "export_picture: passed"
