@@ -6,6 +6,7 @@
 #include "familytree/PictureNode.h"
 #include "genefile/GeneFileWriter.h"
 #include "genefile/ReplaceFile.h"
+#include "picture/frmObject.h"
 #include "platform/RuntimeError.h"
 #include "shell/Guard.h"
 
@@ -59,7 +60,7 @@ FamilyTreeWindow::FamilyTreeWindow(RunHistory& history, Commands commands, QWidg
     , m_commands(std::move(commands))
     , m_scene(new QGraphicsScene(this))
     , m_layout(PictureNode::size() + QSizeF(Spacing, Spacing), GenerationGap, PicturesPerLine)
-    , m_background(QGuiApplication::palette().color(QPalette::Window))
+    , m_background(frmObject::drawingBackground())
 {
     setWindowTitle(QStringLiteral("Family Tree"));
     setScene(m_scene);
