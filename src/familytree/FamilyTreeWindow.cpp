@@ -13,11 +13,11 @@
 #include <QAction>
 #include <QBuffer>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
