@@ -18,6 +18,7 @@ constexpr double ClosedOpacity = 0.35;
 PictureNode::PictureNode(qint16 id, ThumbnailRequest request)
     : m_id(id)
     , m_request(std::move(request))
+    , m_label(QString::number(id))
 {
     setAcceptHoverEvents(true);
 }
@@ -74,6 +75,9 @@ void PictureNode::paint(QPainter* painter, const QStyleOptionGraphicsItem* optio
     painter->setPen(option->palette.color(QPalette::Mid));
     painter->drawRect(picture.adjusted(0, 0, -1, -1));
     painter->setPen(widget ? widget->palette().color(QPalette::WindowText) : QColor(Qt::black));
-    const QRectF label(0, picture.height(), picture.width(), LabelHeight);
-    painter->drawText(label, Qt::AlignCenter, QString::number(m_id));
+    if (m_label.size().isEmpty())
+        m_label.prepare(QTransform(), painter->font());
+    const QSizeF text = m_label.size();
+    painter->drawStaticText(
+        QPointF((picture.width() - text.width()) / 2, picture.height() + (LabelHeight - text.height()) / 2), m_label);
 }

@@ -3,6 +3,7 @@
 
 #include <QGraphicsItem>
 #include <QImage>
+#include <QStaticText>
 
 #include <functional>
 
@@ -38,4 +39,6 @@ private:
     ThumbnailRequest m_request;
     bool m_requested = false;
     QImage m_thumbnail;
+    // Laid out once: a thousand labels are painted again at every scroll.
+    QStaticText m_label;
 };
