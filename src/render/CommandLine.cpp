@@ -22,58 +22,52 @@ struct Refusal {
     QString why;
 };
 
-class Options {
-public:
-    Options()
-    {
-        parser.setApplicationDescription(
-            QStringLiteral("Renders Vantrell genetic code files as PNG, SVG or PDF pictures, without a display."));
-        parser.addPositionalArgument(QStringLiteral("FILE"),
-            QStringLiteral("Genetic code files to render, in this order."), QStringLiteral("FILE..."));
-        parser.addOptions({
-            { { QStringLiteral("o"), QStringLiteral("output") },
-                QStringLiteral("Write the one FILE's picture as PATH."), QStringLiteral("PATH") },
-            { { QStringLiteral("d"), QStringLiteral("output-dir") },
-                QStringLiteral("Write each FILE's picture into DIR, named after FILE with the format's suffix."),
-                QStringLiteral("DIR") },
-            { { QStringLiteral("f"), QStringLiteral("format") },
-                QStringLiteral("png, svg or pdf (default: the output's suffix, else png)."), QStringLiteral("FORMAT") },
-            { { QStringLiteral("s"), QStringLiteral("scale") },
-                QStringLiteral("Pixels for each pixel of the window's drawing, 1 to 32 (default 1)."),
-                QStringLiteral("N"), QStringLiteral("1") },
-            { QStringLiteral("whole"), QStringLiteral("The whole tree instead of the window's frame.") },
-            { QStringLiteral("smooth"), QStringLiteral("Antialiased edges (the default above scale 1).") },
-            { QStringLiteral("no-smooth"),
-                QStringLiteral("Every pixel in its segment's own colour, as in the window.") },
-            { QStringLiteral("background"),
-                QStringLiteral("The background: a colour name or #rrggbb (default: the window's)."),
-                QStringLiteral("COLOR") },
-            { QStringLiteral("transparent"), QStringLiteral("No background.") },
-            { QStringLiteral("no-done"), QStringLiteral("As Genes > Done unticked: Done traits end no branch.") },
-            { QStringLiteral("draw"), QStringLiteral("As Genes > Draw ticked: Draw traits hide segments.") },
-            { QStringLiteral("sheet"),
-                QStringLiteral("Also write one contact sheet of every FILE with its name (.png, .svg or .pdf)."),
-                QStringLiteral("PATH") },
-            { QStringLiteral("columns"), QStringLiteral("Pictures in a row of the sheet (default: a square)."),
-                QStringLiteral("N") },
-            { QStringLiteral("random"),
-                QStringLiteral("First write N random genetic codes, rendered too with -d or --sheet."),
-                QStringLiteral("N") },
-            { QStringLiteral("seed"), QStringLiteral("The seed of the random codes: the same S, the same files."),
-                QStringLiteral("S") },
-            { QStringLiteral("prefix"),
-                QStringLiteral("Random codes are named P0001.gen, P0002.gen, ... (default random-)."),
-                QStringLiteral("P"), QStringLiteral("random-") },
-        });
-        QCommandLineOption threads(QStringLiteral("threads"), QString(), QStringLiteral("N"));
-        threads.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(threads);
-        parser.addHelpOption();
-        parser.addVersionOption();
-    }
-
-    QCommandLineParser parser;
-};
+void addOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Renders Vantrell genetic code files as PNG, SVG or PDF pictures, without a display."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Genetic code files to render, in this order."),
+        QStringLiteral("FILE..."));
+    parser.addOptions({
+        { { QStringLiteral("o"), QStringLiteral("output") }, QStringLiteral("Write the one FILE's picture as PATH."),
+            QStringLiteral("PATH") },
+        { { QStringLiteral("d"), QStringLiteral("output-dir") },
+            QStringLiteral("Write each FILE's picture into DIR, named after FILE with the format's suffix."),
+            QStringLiteral("DIR") },
+        { { QStringLiteral("f"), QStringLiteral("format") },
+            QStringLiteral("png, svg or pdf (default: the output's suffix, else png)."), QStringLiteral("FORMAT") },
+        { { QStringLiteral("s"), QStringLiteral("scale") },
+            QStringLiteral("Pixels for each pixel of the window's drawing, 1 to 32 (default 1)."), QStringLiteral("N"),
+            QStringLiteral("1") },
+        { QStringLiteral("whole"), QStringLiteral("The whole tree instead of the window's frame.") },
+        { QStringLiteral("smooth"), QStringLiteral("Antialiased edges (the default above scale 1).") },
+        { QStringLiteral("no-smooth"), QStringLiteral("Every pixel in its segment's own colour, as in the window.") },
+        { QStringLiteral("background"),
+            QStringLiteral("The background: a colour name or #rrggbb (default: the window's)."),
+            QStringLiteral("COLOR") },
+        { QStringLiteral("transparent"), QStringLiteral("No background.") },
+        { QStringLiteral("no-done"), QStringLiteral("As Genes > Done unticked: Done traits end no branch.") },
+        { QStringLiteral("draw"), QStringLiteral("As Genes > Draw ticked: Draw traits hide segments.") },
+        { QStringLiteral("sheet"),
+            QStringLiteral("Also write one contact sheet of every FILE with its name (.png, .svg or .pdf)."),
+            QStringLiteral("PATH") },
+        { QStringLiteral("columns"), QStringLiteral("Pictures in a row of the sheet (default: a square)."),
+            QStringLiteral("N") },
+        { QStringLiteral("random"),
+            QStringLiteral("First write N random genetic codes, rendered too with -d or --sheet."),
+            QStringLiteral("N") },
+        { QStringLiteral("seed"), QStringLiteral("The seed of the random codes: the same S, the same files."),
+            QStringLiteral("S") },
+        { QStringLiteral("prefix"),
+            QStringLiteral("Random codes are named P0001.gen, P0002.gen, ... (default random-)."), QStringLiteral("P"),
+            QStringLiteral("random-") },
+    });
+    QCommandLineOption threads(QStringLiteral("threads"), QString(), QStringLiteral("N"));
+    threads.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(threads);
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
 
 int integer(const QCommandLineParser& parser, const QString& option, int low, int high, const QString& range)
 {
@@ -197,8 +191,8 @@ RenderRequest requestOf(const QCommandLineParser& parser)
 
 Parsed parse(const QStringList& arguments)
 {
-    Options options;
-    QCommandLineParser& parser = options.parser;
+    QCommandLineParser parser;
+    addOptions(parser);
     Parsed parsed;
     try {
         if (!parser.parse(arguments))

@@ -17,7 +17,10 @@ void quietSessionNotices(QtMsgType type, const QMessageLogContext& context, cons
 {
     if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
         return;
-    standardHandler(type, context, message);
+    if (standardHandler)
+        standardHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
 } // namespace
