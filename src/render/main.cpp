@@ -1,0 +1,55 @@
+// vantrell-render: renders genetic code files as pictures and contact sheets, without a display.
+
+#include "render/CommandLine.h"
+#include "render/RenderRun.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+
+#include <cstdio>
+
+namespace {
+
+QtMessageHandler standardHandler = nullptr;
+
+// Without a desktop session (as root, from cron, in CI) Qt says so on every start; it tells nothing here.
+void quietSessionNotices(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    if (standardHandler)
+        standardHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Pictures are drawn into memory; no display is needed, or used when there is one.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    standardHandler = qInstallMessageHandler(quietSessionNotices);
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("vantrell-render"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(VANTRELL_VERSION));
+    // Random codes come out the same on every machine; the reader takes either decimal separator.
+    QLocale::setDefault(QLocale::c());
+
+    const CommandLine::Parsed parsed = CommandLine::parse(QGuiApplication::arguments());
+    switch (parsed.action) {
+    case CommandLine::Parsed::Action::Help:
+    case CommandLine::Parsed::Action::Version:
+        std::fputs(qPrintable(parsed.text), stdout);
+        return 0;
+    case CommandLine::Parsed::Action::UsageError:
+        std::fprintf(stderr, "vantrell-render: %s", qPrintable(parsed.text));
+        return 2;
+    case CommandLine::Parsed::Action::Render:
+        break;
+    }
+    const QStringList failures = RenderRun::run(parsed.request);
+    for (const QString& failure : failures)
+        std::fprintf(stderr, "vantrell-render: %s\n", qPrintable(failure));
+    return failures.isEmpty() ? 0 : 1;
+}

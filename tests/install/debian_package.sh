@@ -1,0 +1,40 @@
+#!/bin/sh
+# Builds the Debian package from the build folder and checks its paths and dependencies.
+# Usage: debian_package.sh BUILD_FOLDER
+set -eu
+build=$1
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+(cd "$build" && cpack -G DEB -B "$out" >/dev/null) || fail "cpack -G DEB"
+deb=$(ls "$out"/vantrell_*_*.deb)
+
+echo "Paths in $(basename "$deb"):"
+paths=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
+echo "$paths"
+for path in ./usr/bin/vantrell ./usr/bin/vantrell-render ./usr/share/applications/org.example.Vantrell.desktop \
+    ./usr/share/metainfo/org.example.Vantrell.metainfo.xml \
+    ./usr/share/icons/hicolor/scalable/apps/org.example.Vantrell.svg \
+    ./usr/share/icons/hicolor/48x48/apps/org.example.Vantrell.png \
+    ./usr/share/icons/hicolor/128x128/apps/org.example.Vantrell.png \
+    ./usr/share/icons/hicolor/256x256/apps/org.example.Vantrell.png \
+    ./usr/share/man/man1/vantrell.1 ./usr/share/man/man1/vantrell-render.1 \
+    ./usr/share/doc/vantrell/LICENSE ./usr/share/doc/vantrell/README.md; do
+    echo "$paths" | grep -qx "$path" || fail "$path is not in the package"
+done
+if echo "$paths" | grep -q "^./usr/local/"; then
+    fail "the package installs under /usr/local"
+fi
+
+# The libraries come from shlibdeps, the platform plugins by name.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for library in libqt6core6 libqt6gui6 libqt6svg6 libqt6widgets6 libc6 qt6-qpa-plugins; do
+    echo "$depends" | grep -q "$library" || fail "the package does not depend on $library"
+done
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/org.example.Vantrell.desktop |
+    grep -qx "Exec=/usr/bin/vantrell" || fail "the packaged launcher does not start /usr/bin/vantrell"
