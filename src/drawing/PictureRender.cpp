@@ -223,6 +223,17 @@ QByteArray renderSvg(clsGenSeq& code, Flags flags, const RenderOptions& options,
     return SvgCompactor::compact(buffer.data());
 }
 
+void preparePdf(QPdfWriter& writer, QSize pixels, const QString& title)
+{
+    writer.setCreator(QStringLiteral("Vantrell"));
+    writer.setTitle(title);
+    writer.setResolution(VectorDotsPerInch);
+    const double mmPerPixel = 25.4 / VectorDotsPerInch;
+    writer.setPageSize(QPageSize(QSizeF(pixels.width() * mmPerPixel, pixels.height() * mmPerPixel),
+        QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+}
+
 QByteArray renderPdf(clsGenSeq& code, Flags flags, const RenderOptions& options, const QString& title)
 {
     const QRectF frame = exportFrame(code, flags, options);
@@ -231,13 +242,7 @@ QByteArray renderPdf(clsGenSeq& code, Flags flags, const RenderOptions& options,
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Vantrell"));
-        writer.setTitle(title);
-        writer.setResolution(VectorDotsPerInch);
-        const double mmPerPixel = 25.4 / VectorDotsPerInch;
-        writer.setPageSize(QPageSize(QSizeF(pixels.width() * mmPerPixel, pixels.height() * mmPerPixel),
-            QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        preparePdf(writer, pixels, title);
         QPainter painter(&writer);
         painter.setTransform(twipsToDevice(frame, options.scale));
         paintPicture(painter, code, flags, frame, options.background, false);

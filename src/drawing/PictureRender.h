@@ -15,6 +15,7 @@
 #include <optional>
 
 class QPainter;
+class QPdfWriter;
 class clsGenSeq;
 
 namespace Drawing {
@@ -54,6 +55,9 @@ QTransform fitInto(const QRectF& frame, const QRectF& target);
 // twips to the device); clipped to frame when clip is set.
 void paintPicture(
     QPainter& painter, clsGenSeq& code, Flags flags, const QRectF& frame, const QColor& background, bool clip);
+
+// Makes writer's one page size pixels, at 100 % as many screen pixels, without margins.
+void preparePdf(QPdfWriter& writer, QSize pixels, const QString& title);
 
 // Images bigger than this are refused rather than risk the memory of the whole desktop.
 inline constexpr qint64 MaxImageBytes = 512LL * 1024 * 1024;

@@ -9,7 +9,6 @@
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -20,9 +19,6 @@
 namespace ContactSheet {
 
 namespace {
-
-// Vectors are sized in CSS pixels, as the single pictures are.
-constexpr int VectorDotsPerInch = 96;
 
 QList<QRectF> pixelFrames(const QList<SheetEntry>& entries, int scale)
 {
@@ -114,13 +110,7 @@ QByteArray pdfSheet(
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Vantrell"));
-        writer.setTitle(title);
-        writer.setResolution(VectorDotsPerInch);
-        const double mmPerPixel = 25.4 / VectorDotsPerInch;
-        writer.setPageSize(QPageSize(QSizeF(layout.size().width() * mmPerPixel, layout.size().height() * mmPerPixel),
-            QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        Drawing::preparePdf(writer, layout.size(), title);
         QPainter painter(&writer);
         painter.setRenderHint(QPainter::Antialiasing, settings.options.smooth);
         painter.fillRect(QRect(QPoint(0, 0), layout.size()), settings.options.background);

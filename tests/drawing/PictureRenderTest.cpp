@@ -86,17 +86,10 @@ struct TreeCase {
     Drawing::Flags flags;
 };
 
-GeneticSnapshot doneAtFive()
-{
-    GeneticSnapshot code = PictureCodes::wideTree();
-    code[5].Done = true;
-    return code;
-}
-
+// Red, so that a trunk drawn after all would show.
 GeneticSnapshot trunkHidden()
 {
-    GeneticSnapshot code = PictureCodes::wideTree();
-    code[0].Draw = false;
+    GeneticSnapshot code = PictureCodes::wideTreeWithHiddenTrunk();
     code[0].ColorRed = 255;
     return code;
 }
@@ -104,8 +97,8 @@ GeneticSnapshot trunkHidden()
 const TreeCase treeCases[] = {
     { "Trunk", PictureCodes::trunk(500, 4, QColor(40, 90, 220)), {} },
     { "WideTree", PictureCodes::wideTree(), {} },
-    { "DoneAtFive", doneAtFive(), {} },
-    { "DoneAtFiveIgnored", doneAtFive(), { false, false } },
+    { "DoneAtFive", PictureCodes::wideTreeDoneAt(5), {} },
+    { "DoneAtFiveIgnored", PictureCodes::wideTreeDoneAt(5), { false, false } },
     { "HiddenTrunk", trunkHidden(), { true, true } },
     { "SeededTree4", PictureCodes::seededTree(4), {} },
     { "SeededTree5WithDraw", PictureCodes::seededTree(5), { true, true } },

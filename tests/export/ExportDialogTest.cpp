@@ -361,20 +361,6 @@ struct GenesMenuCase {
     std::size_t lines;
 };
 
-GeneticSnapshot doneAtFive()
-{
-    GeneticSnapshot code = PictureCodes::wideTree();
-    code[5].Done = true;
-    return code;
-}
-
-GeneticSnapshot hiddenTrunk()
-{
-    GeneticSnapshot code = PictureCodes::wideTree();
-    code[0].Draw = false;
-    return code;
-}
-
 class ExportDialogFlagsTest : public ExportDialogTest, public testing::WithParamInterface<GenesMenuCase> { };
 
 TEST_P(ExportDialogFlagsTest, TheExportIsDrawnAsTheWindowWasAfterTheGenesMenuChanged)
@@ -396,8 +382,8 @@ TEST_P(ExportDialogFlagsTest, TheExportIsDrawnAsTheWindowWasAfterTheGenesMenuCha
 }
 
 INSTANTIATE_TEST_SUITE_P(GenesMenu, ExportDialogFlagsTest,
-    testing::Values(GenesMenuCase { "DoneUnticked", doneAtFive(), true, 31 },
-        GenesMenuCase { "DrawTicked", hiddenTrunk(), false, 4095 }),
+    testing::Values(GenesMenuCase { "DoneUnticked", PictureCodes::wideTreeDoneAt(5), true, 31 },
+        GenesMenuCase { "DrawTicked", PictureCodes::wideTreeWithHiddenTrunk(), false, 4095 }),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ExportDialogTest, BrowseFillsTheFileBoxFromASaveDialog)

@@ -40,6 +40,22 @@ inline GeneticSnapshot wideTree()
     return code;
 }
 
+// The wide tree cut off below gene `gene` while Done counts.
+inline GeneticSnapshot wideTreeDoneAt(int gene)
+{
+    GeneticSnapshot code = wideTree();
+    code[static_cast<std::size_t>(gene)].Done = true;
+    return code;
+}
+
+// The wide tree whose trunk is hidden while Draw counts.
+inline GeneticSnapshot wideTreeWithHiddenTrunk()
+{
+    GeneticSnapshot code = wideTree();
+    code[0].Draw = false;
+    return code;
+}
+
 // Traits in the ranges breeding gives them, from a fixed seed; about one gene in six is done.
 inline GeneticSnapshot seededTree(unsigned seed)
 {
