@@ -58,7 +58,7 @@ file "$work/big.png" | grep -q "PNG image data, 904 x 840" || fail "$(file "$wor
 # What the launcher starts runs on a display until it is closed.
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 status=0
-QT_QPA_PLATFORM=xcb xvfb-run -a timeout 3 "$exec_line" || status=$?
+XDG_DATA_HOME=$prefix/data QT_QPA_PLATFORM=xcb xvfb-run -a timeout 3 "$exec_line" || status=$?
 [ "$status" -eq 124 ] || fail "the launcher's program ended by itself with status $status"
 
 echo "Installed into a prefix, validated, and run"

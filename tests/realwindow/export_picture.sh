@@ -5,19 +5,11 @@
 set -u
 
 program=$(realpath "$1")
+name=export_picture
 work=$(mktemp -d)
 pixels=$work/pixels.txt
 passed=no
-
-fail() {
-    echo "export_picture: $*" >&2
-    if [ -s "$work/program.log" ]; then
-        echo "export_picture: the program's output:" >&2
-        cat "$work/program.log" >&2
-    fi
-    echo "export_picture: the working folder is kept: $work" >&2
-    exit 1
-}
+. "$(dirname "$0")/lib/x11.sh"
 
 finish() {
     if [ -s "$work/pid" ] && [ ! -e "$work/status" ]; then
@@ -30,64 +22,11 @@ finish() {
 trap finish EXIT
 trap 'exit 1' INT TERM HUP
 
-# Twips to pixels, rounded as the program rounds its layouts.
-px() {
-    echo $((($1 + 7) / 15))
-}
-
-# Prints the X window whose title is exactly $1, waiting up to 10 seconds for it to be mapped.
-window_titled() {
-    timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
-
-focus() {
-    xdotool windowfocus --sync "$1" || fail "could not give window $1 the keyboard focus"
-}
-
-# Clicks button $3 at the middle of a control laid out at LEFT TOP WIDTH HEIGHT twips ($4..$7) in a client area
-# that starts $2 pixels below the top of window $1.
-click_control() {
-    xdotool mousemove --sync --window "$1" $(($(px "$4") + $(px "$6") / 2)) $(($2 + $(px "$5") + $(px "$7") / 2)) \
-        click "$3" || fail "could not click window $1 at twips ($4,$5)"
-}
-
-type_into() {
-    click_control "$1" "$2" 1 "$3" "$4" "$5" "$6"
-    xdotool key --clearmodifiers ctrl+a || fail "could not select the text of a box in window $1"
-    xdotool type --delay 30 "$7" || fail "could not type \"$7\" into window $1"
-}
-
 cd "$work" || fail "cannot enter $work"
 
-# A picture whose trunk is all that is drawn: gene 0 500 twips up, 8 pixels wide, in a colour nothing else
-# uses; gene 1 done. The other genes are valid values written as the program writes them.
-crlf() {
-    printf '%s\r\n' "$@"
-}
-{
-    crlf 0.25 220 160 30 False True 500 8 ""
-    crlf 0.5 0 255 0 True True 300 4 ""
-    gene=2
-    while [ "$gene" -le 11 ]; do
-        crlf "0.$gene" $((gene * 20)) $((250 - gene * 20)) $((gene * 10)) False True $((100 + gene * 50)) 2 ""
-        gene=$((gene + 1))
-    done
-} >trunk.gen
-[ "$(wc -l <trunk.gen)" -eq 108 ] || fail "the genetic code file written by the test does not have 108 lines"
-
-(
-    QT_QPA_PLATFORM=xcb "$program" >program.log 2>&1 &
-    echo $! >pid
-    wait $!
-    echo $? >status.part
-    mv status.part status
-) 2>/dev/null &
-
-main=$(window_titled Main)
-[ -n "$main" ] || fail "the main window \"Main\" did not appear within 10 seconds"
-eval "$(xdotool getwindowgeometry --shell "$main")"
-menu=$((HEIGHT - $(px 1140)))
-[ "$menu" -gt 0 ] || fail "the main window is $HEIGHT pixels high: no menu bar above its client area"
+write_trunk_file trunk.gen
+start_program
+main_window
 
 # Rate 0 and the file's name, then Open: the picture is read from the file.
 focus "$main"
@@ -128,7 +67,7 @@ while xdotool search --onlyvisible --name "^Export Picture\$" >/dev/null 2>&1 &&
 done
 [ "$waited" -lt 50 ] || fail "the Export Picture dialog was still open 5 seconds after the export"
 
-left=$(ls -A | grep -v -x -e trunk.gen -e picture-0.png -e program.log -e pid -e status.part -e status)
+left=$(ls -A | grep -v -x -e trunk.gen -e picture-0.png -e program.log -e pid -e status.part -e status -e data)
 [ -z "$left" ] || fail "the export left other files behind: $left"
 size=$(identify -format '%m %w %h' picture-0.png) || fail "picture-0.png does not read as an image"
 [ "$size" = "PNG 452 420" ] || fail "picture-0.png is \"$size\", not a PNG of 452 x 420 pixels (scale 4)"
@@ -136,20 +75,22 @@ size=$(identify -format '%m %w %h' picture-0.png) || fail "picture-0.png does no
 # At scale 4 the trunk runs up the middle, 32 pixels wide, from the bottom to 500 twips up, in gene 0's
 # colour (red 30, green 160, blue 220); beside it and above it is the drawing's background.
 convert picture-0.png -depth 8 txt:- >"$pixels" || fail "could not read the pixels of picture-0.png"
-pixel() {
+# The colour of pixel $1,$2 of the exported picture.
+exported_pixel() {
     grep "^$1,$2:" "$pixels" | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1
 }
 trunk=$(px $((850 * 4)))
 for y_twips in 1150 1350 1550; do
     y=$(px $((y_twips * 4)))
-    colour=$(pixel "$trunk" "$y")
-    [ "$colour" = "#1EA0DC" ] || fail "the trunk's pixel $trunk,$y of picture-0.png is $colour, not #1EA0DC"
+    colour=$(exported_pixel "$trunk" "$y")
+    [ "$colour" = "$trunk_colour" ] ||
+        fail "the trunk's pixel $trunk,$y of picture-0.png is $colour, not $trunk_colour"
 done
-background=$(pixel 10 10)
-[ "$background" != "#1EA0DC" ] || fail "the corner of picture-0.png is in the trunk's colour"
+background=$(exported_pixel 10 10)
+[ "$background" != "$trunk_colour" ] || fail "the corner of picture-0.png is in the trunk's colour"
 for at in "$((trunk - 40)) $(px $((1350 * 4)))" "$trunk $(px $((900 * 4)))"; do
     # shellcheck disable=SC2086
-    colour=$(pixel $at)
+    colour=$(exported_pixel $at)
     [ "$colour" = "$background" ] || fail "pixel $at of picture-0.png is $colour, not the background $background"
 done
 
@@ -157,13 +98,7 @@ done
 focus "$main"
 xdotool key --clearmodifiers alt+f || fail "could not press Alt+F in the main window"
 xdotool key e || fail "could not press E in the File menu"
-waited=0
-while [ ! -e status ] && [ "$waited" -lt 50 ]; do
-    sleep 0.1
-    waited=$((waited + 1))
-done
-[ -e status ] || fail "the program was still running 5 seconds after File > Exit"
-[ "$(cat status)" -eq 0 ] || fail "the program ended with status $(cat status), not 0"
+expect_ended_with_0 "File > Exit"
 
 passed=yes
 echo "export_picture: passed"

@@ -4,26 +4,17 @@
 # Usage: sh open_litter.sh PATH_TO_vantrell (on its own X server, for instance under xvfb-run).
 set -u
 program=$(realpath "$1")
+name=open_litter
 work=$(mktemp -d)
-pid=""
-
-fail() {
-    echo "open_litter: $*" >&2
-    [ -s "$work/program.log" ] && cat "$work/program.log" >&2
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    exit 1
-}
+passed=no
+. "$(dirname "$0")/lib/x11.sh"
 
 finish() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
+    [ -s "$work/pid" ] && [ ! -e "$work/status" ] && kill "$(cat "$work/pid")" 2>/dev/null
+    [ "$passed" = yes ] && rm -rf "$work"
 }
 trap finish EXIT
-
-# The id of the shown window whose title is exactly $1, waiting up to 10 seconds for it.
-window_titled() {
-    timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
+trap 'exit 1' INT TERM HUP
 
 # "X Y WIDTH HEIGHT" of window $1 on the screen.
 geometry_of() {
@@ -32,17 +23,13 @@ geometry_of() {
 }
 
 cd "$work" || fail "cannot enter $work"
-QT_QPA_PLATFORM=xcb "$program" >program.log 2>&1 &
-pid=$!
-
-main=$(window_titled Main)
-[ -n "$main" ] || fail "the main window \"Main\" did not appear within 10 seconds"
-xdotool windowfocus --sync "$main" || fail "could not give the main window the keyboard focus"
+start_program
+main_window
+focus "$main"
 xdotool key --clearmodifiers alt+p || fail "could not press Alt+P"
 sleep 0.3
 xdotool key l || fail "could not press L in the Pictures menu"
-dialog=$(window_titled "Open Litter")
-[ -n "$dialog" ] || fail "Open Litter... showed no window \"Open Litter\""
+[ -n "$(window_titled "Open Litter")" ] || fail "Open Litter... showed no window \"Open Litter\""
 xdotool key Return || fail "could not press Enter in the Open Litter box"
 
 geometry_of "$main" >geometries
@@ -53,8 +40,7 @@ while [ "$id" -lt 9 ]; do
     geometry_of "$picture" >>geometries
     id=$((id + 1))
 done
-extra=$(xdotool search --onlyvisible --name '^9$' 2>/dev/null | head -n 1)
-[ -z "$extra" ] || fail "the litter opened more than nine pictures"
+[ -z "$(xdotool search --onlyvisible --name '^9$' 2>/dev/null)" ] || fail "the litter opened more than nine pictures"
 
 # Every pair of the ten rectangles (main window first) must be apart.
 overlaps=$(awk '{ x[NR] = $1; y[NR] = $2; w[NR] = $3; h[NR] = $4 }
@@ -67,4 +53,5 @@ END {
 [ -z "$overlaps" ] || fail "windows overlap (0 is the main window, n + 1 picture n): $overlaps
 $(cat geometries)"
 
+passed=yes
 echo "open_litter: passed"
