@@ -8,19 +8,7 @@ program=$(realpath "$1")
 name=export_picture
 work=$(mktemp -d)
 pixels=$work/pixels.txt
-passed=no
 . "$(dirname "$0")/lib/x11.sh"
-
-finish() {
-    if [ -s "$work/pid" ] && [ ! -e "$work/status" ]; then
-        kill "$(cat "$work/pid")" 2>/dev/null
-    fi
-    if [ "$passed" = yes ]; then
-        rm -rf "$work"
-    fi
-}
-trap finish EXIT
-trap 'exit 1' INT TERM HUP
 
 cd "$work" || fail "cannot enter $work"
 

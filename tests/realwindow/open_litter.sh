@@ -6,15 +6,7 @@ set -u
 program=$(realpath "$1")
 name=open_litter
 work=$(mktemp -d)
-passed=no
 . "$(dirname "$0")/lib/x11.sh"
-
-finish() {
-    [ -s "$work/pid" ] && [ ! -e "$work/status" ] && kill "$(cat "$work/pid")" 2>/dev/null
-    [ "$passed" = yes ] && rm -rf "$work"
-}
-trap finish EXIT
-trap 'exit 1' INT TERM HUP
 
 # "X Y WIDTH HEIGHT" of window $1 on the screen.
 geometry_of() {
@@ -25,10 +17,7 @@ geometry_of() {
 cd "$work" || fail "cannot enter $work"
 start_program
 main_window
-focus "$main"
-xdotool key --clearmodifiers alt+p || fail "could not press Alt+P"
-sleep 0.3
-xdotool key l || fail "could not press L in the Pictures menu"
+pictures_menu l
 [ -n "$(window_titled "Open Litter")" ] || fail "Open Litter... showed no window \"Open Litter\""
 xdotool key Return || fail "could not press Enter in the Open Litter box"
 

@@ -8,15 +8,7 @@ program=$(realpath "$1")
 name=recover_run
 work=$(mktemp -d)
 shot=$work/screen.png
-passed=no
 . "$(dirname "$0")/lib/x11.sh"
-
-finish() {
-    [ -s "$work/pid" ] && [ ! -e "$work/status" ] && kill "$(cat "$work/pid")" 2>/dev/null
-    [ "$passed" = yes ] && rm -rf "$work"
-}
-trap finish EXIT
-trap 'exit 1' INT TERM HUP
 
 cd "$work" || fail "cannot enter $work"
 write_trunk_file trunk.gen
@@ -29,10 +21,7 @@ type_into "$main" "$menu" 1200 120 1455 375 0
 type_into "$main" "$menu" 1200 600 1455 375 trunk.gen
 click_control "$main" "$menu" 1 120 600 975 375
 [ -n "$(window_titled 0)" ] || fail "Open with the file's name showed no picture window \"0\""
-focus "$main"
-xdotool key --clearmodifiers alt+p || fail "could not press Alt+P"
-sleep 0.3
-xdotool key l || fail "could not press L in the Pictures menu"
+pictures_menu l
 [ -n "$(window_titled "Open Litter")" ] || fail "Open Litter... showed no window \"Open Litter\""
 xdotool key ctrl+a 3 Return || fail "could not ask for a litter of three"
 for id in 1 2 3; do
@@ -50,22 +39,14 @@ done
 [ "$waited" -lt 50 ] || fail "Done did not close picture window \"2\""
 
 kill -9 "$(cat "$work/pid")"
-waited=0
-while [ ! -e "$work/status" ] && [ "$waited" -lt 50 ]; do
-    sleep 0.1
-    waited=$((waited + 1))
-done
-[ -e "$work/status" ] || fail "the first run did not end when killed"
+wait_for_end "SIGKILL"
 journals=$(ls "$XDG_DATA_HOME/vantrell/runs" 2>/dev/null | wc -l)
 [ "$journals" -eq 1 ] || fail "the killed run left $journals journals, not one"
 
 # The second run: Pictures > Recover Run..., Enter recovers the newest run, selected.
 start_program
 main_window
-focus "$main"
-xdotool key --clearmodifiers alt+p || fail "could not press Alt+P"
-sleep 0.3
-xdotool key r || fail "could not press R in the Pictures menu"
+pictures_menu r
 [ -n "$(window_titled "Recover Run")" ] || fail "Recover Run... showed no window \"Recover Run\""
 xdotool key Return || fail "could not press Enter in the Recover Run dialog"
 for id in 0 1 2; do

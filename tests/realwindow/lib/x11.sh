@@ -15,6 +15,19 @@ fail() {
     exit 1
 }
 
+# On any exit the program still running is stopped; the working folder goes only when the test passed.
+passed=no
+finish() {
+    if [ -s "$work/pid" ] && [ ! -e "$work/status" ]; then
+        kill "$(cat "$work/pid")" 2>/dev/null
+    fi
+    if [ "$passed" = yes ]; then
+        rm -rf "$work"
+    fi
+}
+trap finish EXIT
+trap 'exit 1' INT TERM HUP
+
 # Twips to pixels, rounded as the program rounds its layouts.
 px() {
     echo $((($1 + 7) / 15))
@@ -78,14 +91,19 @@ start_program() {
     done
 }
 
-# Waits up to 5 seconds for the program to end, then checks that it ended with status 0.
-expect_ended_with_0() {
+# Waits up to 5 seconds for the program to end; fails saying it was still running after $1.
+wait_for_end() {
     waited=0
     while [ ! -e "$work/status" ] && [ "$waited" -lt 50 ]; do
         sleep 0.1
         waited=$((waited + 1))
     done
     [ -e "$work/status" ] || fail "the program was still running 5 seconds after $1"
+}
+
+# Waits up to 5 seconds for the program to end, then checks that it ended with status 0.
+expect_ended_with_0() {
+    wait_for_end "$1"
     [ "$(cat "$work/status")" -eq 0 ] || fail "the program ended with status $(cat "$work/status"), not 0"
 }
 
@@ -96,6 +114,14 @@ main_window() {
     eval "$(xdotool getwindowgeometry --shell "$main")"
     menu=$((HEIGHT - $(px 1140)))
     [ "$menu" -gt 0 ] || fail "the main window is $HEIGHT pixels high: no menu bar above its client area"
+}
+
+# Chooses the item with access key $1 in the main window's Pictures menu.
+pictures_menu() {
+    focus "$main"
+    xdotool key --clearmodifiers alt+p || fail "could not press Alt+P"
+    sleep 0.3
+    xdotool key "$1" || fail "could not press $1 in the Pictures menu"
 }
 
 # The colour of screen pixel $1,$2 in the screenshot $shot, as #RRGGBB.
