@@ -5,67 +5,14 @@
 set -u
 
 program=$(realpath "$1")
+name=breed_and_save
 work=$(mktemp -d)
 shot=$work/screen.png
-passed=no
-
-fail() {
-    echo "breed_and_save: $*" >&2
-    if [ -s "$work/program.log" ]; then
-        echo "breed_and_save: the program's output:" >&2
-        cat "$work/program.log" >&2
-    fi
-    echo "breed_and_save: the working folder is kept: $work" >&2
-    exit 1
-}
-
-finish() {
-    if [ -s "$work/pid" ] && [ ! -e "$work/status" ]; then
-        kill "$(cat "$work/pid")" 2>/dev/null
-    fi
-    if [ "$passed" = yes ]; then
-        rm -rf "$work"
-    fi
-}
-trap finish EXIT
-trap 'exit 1' INT TERM HUP
-
-# Twips to pixels, rounded as the program rounds its layouts.
-px() {
-    echo $((($1 + 7) / 15))
-}
-
-# Prints the X window whose title is exactly $1, waiting up to 10 seconds for it to be mapped.
-window_titled() {
-    timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
-
-# Clicks the middle of a control laid out at LEFT TOP WIDTH HEIGHT twips in a client area that starts
-# $2 pixels below the top of window $1.
-click_control() {
-    xdotool mousemove --sync --window "$1" $(($(px "$3") + $(px "$5") / 2)) $(($2 + $(px "$4") + $(px "$6") / 2)) click 1 ||
-        fail "could not click window $1 at twips ($3,$4)"
-}
-
-# Replaces the text of the box at LEFT TOP WIDTH HEIGHT twips (client area $2 pixels down window $1) by $7.
-type_into() {
-    click_control "$1" "$2" "$3" "$4" "$5" "$6"
-    xdotool key --clearmodifiers ctrl+a || fail "could not select the text of a box in window $1"
-    xdotool type --delay 30 "$7" || fail "could not type \"$7\" into window $1"
-}
-
-focus() {
-    xdotool windowfocus --sync "$1" || fail "could not give window $1 the keyboard focus"
-}
+. "$(dirname "$0")/lib/x11.sh"
 
 # Puts window $1 at screen position $2,$3 so that no other window covers it.
 move_to() {
     xdotool windowmove --sync "$1" "$2" "$3" || fail "could not move window $1 to $2,$3"
-}
-
-# The colour of screen pixel $1,$2 in the screenshot, as #RRGGBB.
-pixel() {
-    convert "$shot" -crop "1x1+$1+$2" +repage -depth 8 txt:- | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1
 }
 
 cd "$work" || fail "cannot enter $work"
@@ -90,26 +37,11 @@ crlf() {
 } >parent.gen
 [ "$(wc -l <parent.gen)" -eq 108 ] || fail "the parent file written by the test does not have 108 lines"
 
-# The program's status lands in a file, so its end can be awaited with a time limit.
-(
-    QT_QPA_PLATFORM=xcb "$program" >program.log 2>&1 &
-    echo $! >pid
-    wait $!
-    echo $? >status.part
-    mv status.part status
-) 2>/dev/null &
-
-main=$(window_titled Main)
-[ -n "$main" ] || fail "the main window \"Main\" did not appear within 10 seconds"
-eval "$(xdotool getwindowgeometry --shell "$main")"
-menu=$((HEIGHT - $(px 1140)))
-[ "$menu" -gt 0 ] || fail "the main window is $HEIGHT pixels high: no menu bar above its client area"
+start_program
+main_window
 
 # Rate 0 and the parent's file name, then Open: the parent is read from its file.
-focus "$main"
-type_into "$main" "$menu" 1200 120 1455 375 0
-type_into "$main" "$menu" 1200 600 1455 375 parent.gen
-click_control "$main" "$menu" 120 600 975 375
+open_at_rate_0 parent.gen
 parent=$(window_titled 0)
 [ -n "$parent" ] || fail "Open with the parent's file name showed no picture window \"0\""
 # Windows open where the server puts them, over the main window: move each aside, as a user would.
@@ -117,12 +49,12 @@ move_to "$parent" 300 0
 
 # Tick Parent on the parent's window.
 focus "$parent"
-click_control "$parent" 0 240 1200 1095 375
+click_control "$parent" 0 1 240 1200 1095 375
 
 # A new name with no file and Open again: the child is bred from its one parent.
 focus "$main"
 type_into "$main" "$menu" 1200 600 1455 375 child.gen
-click_control "$main" "$menu" 120 600 975 375
+click_control "$main" "$menu" 1 120 600 975 375
 child=$(window_titled 1)
 [ -n "$child" ] || fail "the second Open showed no picture window \"1\""
 move_to "$child" 400 300
@@ -131,7 +63,7 @@ move_to "$child" 400 300
 # Save the child under a name typed into its own name box.
 focus "$child"
 type_into "$child" 0 960 1800 2175 375 saved.gen
-click_control "$child" 0 120 720 1095 375
+click_control "$child" 0 1 120 720 1095 375
 waited=0
 while { [ ! -f saved.gen ] || [ "$(wc -l <saved.gen)" -lt 108 ]; } && [ "$waited" -lt 50 ]; do
     sleep 0.1
@@ -158,7 +90,6 @@ import -window root "$shot" || fail "could not take a screenshot"
 left=$((X + $(px 1440)))
 top=$((Y + $(px 120)))
 trunk=$((left + $(px 850)))
-trunk_colour='#1EA0DC'
 background=$(pixel $((left + $(px 75))) $((top + $(px 75))))
 [ "$background" != "$trunk_colour" ] || fail "the corner of picDraw is in the trunk's colour; screenshot $shot"
 window_colour=$(pixel $((X + $(px 45))) $((Y + $(px 45))))
@@ -181,13 +112,7 @@ done
 focus "$main"
 xdotool key --clearmodifiers alt+f || fail "could not press Alt+F in the main window"
 xdotool key e || fail "could not press E in the File menu"
-waited=0
-while [ ! -e status ] && [ "$waited" -lt 50 ]; do
-    sleep 0.1
-    waited=$((waited + 1))
-done
-[ -e status ] || fail "the program was still running 5 seconds after File > Exit"
-[ "$(cat status)" -eq 0 ] || fail "the program ended with status $(cat status), not 0"
+expect_ended_with_0 "File > Exit"
 
 passed=yes
 echo "breed_and_save: passed"

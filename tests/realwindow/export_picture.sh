@@ -17,10 +17,7 @@ start_program
 main_window
 
 # Rate 0 and the file's name, then Open: the picture is read from the file.
-focus "$main"
-type_into "$main" "$menu" 1200 120 1455 375 0
-type_into "$main" "$menu" 1200 600 1455 375 trunk.gen
-click_control "$main" "$menu" 1 120 600 975 375
+open_at_rate_0 trunk.gen
 picture=$(window_titled 0)
 [ -n "$picture" ] || fail "Open with the file's name showed no picture window \"0\""
 xdotool windowmove --sync "$picture" 300 0 || fail "could not move the picture window aside"

@@ -16,10 +16,7 @@ write_trunk_file trunk.gen
 # The first run: the trunk read from its file at rate 0, then a litter of three more from the same file.
 start_program
 main_window
-focus "$main"
-type_into "$main" "$menu" 1200 120 1455 375 0
-type_into "$main" "$menu" 1200 600 1455 375 trunk.gen
-click_control "$main" "$menu" 1 120 600 975 375
+open_at_rate_0 trunk.gen
 [ -n "$(window_titled 0)" ] || fail "Open with the file's name showed no picture window \"0\""
 pictures_menu l
 [ -n "$(window_titled "Open Litter")" ] || fail "Open Litter... showed no window \"Open Litter\""

@@ -116,6 +116,14 @@ main_window() {
     [ "$menu" -gt 0 ] || fail "the main window is $HEIGHT pixels high: no menu bar above its client area"
 }
 
+# Types rate 0 and the file name $1 into the main window and presses Open: the picture is read from the file.
+open_at_rate_0() {
+    focus "$main"
+    type_into "$main" "$menu" 1200 120 1455 375 0
+    type_into "$main" "$menu" 1200 600 1455 375 "$1"
+    click_control "$main" "$menu" 1 120 600 975 375
+}
+
 # Chooses the item with access key $1 in the main window's Pictures menu.
 pictures_menu() {
     focus "$main"
