@@ -241,19 +241,9 @@ INSTANTIATE_TEST_SUITE_P(Names, FormatOfFileNameTest,
         SuffixCase { "Empty", "", std::nullopt }),
     [](const auto& info) { return nameOf(info.param.name); });
 
-// Gene 0 goes 10000 twips up, gene 1 10000 to each side: 20240 x 10240 twips with the 16-pixel pens.
-GeneticSnapshot hugeTree()
-{
-    GeneticSnapshot code = PictureCodes::trunk(10000, 16, Qt::red);
-    code[0].Angle = -Drawing::StartAngle;
-    code[1] = { 10000, 16, 0.0, 0, 0, 255, false, true };
-    code[2].Done = true;
-    return code;
-}
-
 TEST(ImageMemoryTest, TheWholeHugeTreeFitsUpToScaleTwelve)
 {
-    const auto code = codeOf(hugeTree());
+    const auto code = codeOf(PictureCodes::hugeTree());
     const QRectF frame = Drawing::frameOf(*code, {}, Drawing::Frame::WholeTree);
     ASSERT_EQ(frame, QRectF(-9270, -8520, 20240, 10240));
     // Scale 12: 16192 x 8192 pixels, 506 MB; scale 13: 17542 x 8875 pixels, 594 MB.
@@ -272,7 +262,7 @@ class ImageMemoryRefusalTest : public testing::TestWithParam<RefusalCase> { };
 
 TEST_P(ImageMemoryRefusalTest, IsRefusedNamingTheLargestScaleThatFits)
 {
-    const auto code = codeOf(hugeTree());
+    const auto code = codeOf(PictureCodes::hugeTree());
     try {
         Drawing::renderImage(*code, {}, { GetParam().scale, Drawing::Frame::WholeTree, true, background });
         FAIL() << "an image over 512 MB was made";
@@ -293,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(Scales, ImageMemoryRefusalTest,
 
 TEST(ImageMemoryTest, VectorsHaveNoSuchBound)
 {
-    const auto code = codeOf(hugeTree());
+    const auto code = codeOf(PictureCodes::hugeTree());
     const Drawing::RenderOptions options { 32, Drawing::Frame::WholeTree, true, background };
     EXPECT_EQ(readSvg(Drawing::renderSvg(*code, {}, options, {})).lines.size(), 3U);
     EXPECT_TRUE(Drawing::renderPdf(*code, {}, options, {}).startsWith("%PDF-"));

@@ -290,23 +290,13 @@ INSTANTIATE_TEST_SUITE_P(Failures, ExportDialogFailureTest,
             "Read-only file system (error 75) in \"%1\"" }),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Gene 0 goes 10000 twips up, gene 1 10000 to each side: the whole tree is 20240 x 10240 twips.
-GeneticSnapshot hugeTree()
-{
-    GeneticSnapshot code = PictureCodes::trunk(10000, 16, Qt::red);
-    code[0].Angle = -Drawing::StartAngle;
-    code[1] = { 10000, 16, 0.0, 0, 0, 255, false, true };
-    code[2].Done = true;
-    return code;
-}
-
 TEST_F(ExportDialogTest, AnImageOverTheBoundIsRefusedBeforeAnythingIsAsked)
 {
     const QString name = path(QStringLiteral("huge.png"));
     QFile old(name);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.close();
-    ExportDialog* dialog = openDialog(hugeTree());
+    ExportDialog* dialog = openDialog(PictureCodes::hugeTree());
     ASSERT_NE(dialog, nullptr);
     typeScale(dialog, 13);
     click(dialog->cbxWholeTree);

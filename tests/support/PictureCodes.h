@@ -1,6 +1,7 @@
 #pragma once
 // Genetic codes for the drawing, export and view tests: a lone trunk, a full tree of wide pens, seeded trees.
 
+#include "drawing/TreeDrawing.h"
 #include "genetics/GeneticSnapshot.h"
 
 #include <QColor>
@@ -53,6 +54,17 @@ inline GeneticSnapshot wideTreeWithHiddenTrunk()
 {
     GeneticSnapshot code = wideTree();
     code[0].Draw = false;
+    return code;
+}
+
+// Gene 0 goes 10000 twips up, gene 1 10000 to each side: the whole tree is 20240 x 10240 twips with the
+// 16-pixel pens, too big for an image at large scales.
+inline GeneticSnapshot hugeTree()
+{
+    GeneticSnapshot code = trunk(10000, 16, Qt::red);
+    code[0].Angle = -Drawing::StartAngle;
+    code[1] = { 10000, 16, 0.0, 0, 0, 255, false, true };
+    code[2].Done = true;
     return code;
 }
 
