@@ -1,27 +1,11 @@
 // The one test main: a QApplication on the offscreen platform, with a pinned locale.
 
+#include "platform/QuietMessages.h"
+
 #include <QApplication>
 #include <QLocale>
 
-#include <cstdio>
 #include <gmock/gmock.h>
-
-namespace {
-
-QtMessageHandler standardHandler = nullptr;
-
-// The offscreen platform says this for every window it shows; it tells nothing about the program.
-void quietOffscreenNotices(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    if (standardHandler)
-        standardHandler(type, context, message);
-    else
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -29,7 +13,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     testing::InitGoogleMock(&argc, argv);
-    standardHandler = qInstallMessageHandler(quietOffscreenNotices);
+    // The offscreen platform says this for every window it shows; it tells nothing about the program.
+    QuietMessages::install({ QStringLiteral("This plugin does not support") });
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

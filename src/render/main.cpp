@@ -1,5 +1,6 @@
 // vantrell-render: renders genetic code files as pictures and contact sheets, without a display.
 
+#include "platform/QuietMessages.h"
 #include "render/CommandLine.h"
 #include "render/RenderRun.h"
 
@@ -8,28 +9,12 @@
 
 #include <cstdio>
 
-namespace {
-
-QtMessageHandler standardHandler = nullptr;
-
-// Without a desktop session (as root, from cron, in CI) Qt says so on every start; it tells nothing here.
-void quietSessionNotices(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
-        return;
-    if (standardHandler)
-        standardHandler(type, context, message);
-    else
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     // Pictures are drawn into memory; no display is needed, or used when there is one.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    standardHandler = qInstallMessageHandler(quietSessionNotices);
+    // Without a desktop session (as root, from cron, in CI) Qt says so on every start; it tells nothing here.
+    QuietMessages::install({ QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR") });
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("vantrell-render"));
     QGuiApplication::setApplicationVersion(QStringLiteral(VANTRELL_VERSION));
