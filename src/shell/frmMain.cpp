@@ -79,10 +79,8 @@ frmMain::frmMain(Ending endProgram)
 
 frmMain::~frmMain()
 {
-    m_history.ending(RunHistory::Ending::Other);
-    // The family tree reads the run's history, which goes with this window.
+    // The family tree, a window of its own, reads the run's history, which goes with this window.
     delete m_familyTree;
-    delete m_recoverRun;
     modMain::SetMainWindow(nullptr);
     Form_Terminate();
 }
