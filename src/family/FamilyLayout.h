@@ -26,7 +26,6 @@ public:
     // The room all the pictures take.
     QSizeF size() const;
     int generations() const { return static_cast<int>(m_members.size()); }
-    const std::vector<qint16>& members(int generation) const { return m_members[static_cast<std::size_t>(generation)]; }
 
 private:
     struct Place {

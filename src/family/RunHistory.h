@@ -37,7 +37,6 @@ public:
     };
     // From now on the run is ending: windows that close are not closed by the user. Said once.
     void ending(Ending how);
-    bool isEnding() const { return m_ending; }
 
     // The picture of this run whose save the file still holds, byte for byte; -1 when there is none.
     qint16 savedBy(const QString& fileName) const;

@@ -29,7 +29,6 @@ public:
     void follow(const RunHistory& history);
 
     const QString& folder() const { return m_folder; }
-    const QDateTime& start() const { return m_start; }
     // The journal's file; empty until its first record.
     const QString& path() const { return m_path; }
     // False once a write failed: the run goes on without a journal.
