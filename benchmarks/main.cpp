@@ -1,7 +1,7 @@
 // Runs every benchmark on the offscreen platform and prints the figures the targets are set in.
 
-#include "BenchReporter.h"
-#include "BenchSummary.h"
+#include "harness/BenchReporter.h"
+#include "harness/BenchSummary.h"
 
 #include <QApplication>
 #include <QLocale>

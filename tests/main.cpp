@@ -1,6 +1,6 @@
 // The one test main: a QApplication on the offscreen platform, with a pinned locale.
 
-#include "platform/QuietMessages.h"
+#include "core/platform/QuietMessages.h"
 
 #include <QApplication>
 #include <QLocale>

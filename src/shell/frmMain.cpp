@@ -1,27 +1,26 @@
 #include "shell/frmMain.h"
 
-#include "dialogs/AboutAuthor.h"
-#include "dialogs/AboutCorvane.h"
-#include "dialogs/AboutVantrell.h"
-#include "dialogs/Dialogs.h"
-#include "dialogs/ErrorMR.h"
-#include "dialogs/Info.h"
-#include "dialogs/License.h"
-#include "export/ExportDialog.h"
-#include "familytree/FamilyTreeWindow.h"
-#include "journal/Journal.h"
-#include "journal/JournalFolder.h"
-#include "litter/LitterPlacement.h"
-#include "picture/clsObject.h"
-#include "picture/frmObject.h"
-#include "platform/Conversions.h"
-#include "platform/Twips.h"
-#include "recovery/RecoverRunDialog.h"
-#include "shell/Guard.h"
+#include "ui/dialogs/AboutAuthor.h"
+#include "ui/dialogs/AboutCorvane.h"
+#include "ui/dialogs/AboutVantrell.h"
+#include "ui/dialogs/Dialogs.h"
+#include "ui/dialogs/ErrorMR.h"
+#include "ui/dialogs/Info.h"
+#include "ui/dialogs/License.h"
+#include "ui/export/ExportDialog.h"
+#include "ui/familytree/FamilyTreeWindow.h"
+#include "core/journal/Journal.h"
+#include "core/journal/JournalFolder.h"
+#include "ui/windows/WindowPlacement.h"
+#include "ui/picture/frmObject.h"
+#include "core/platform/Conversions.h"
+#include "core/platform/Twips.h"
+#include "ui/recovery/RecoverRunDialog.h"
+#include "ui/windows/Guard.h"
 #include "shell/modErrors.h"
-#include "shell/modGenes.h"
-#include "shell/modMain.h"
-#include "shell/modObject.h"
+#include "program/modGenes.h"
+#include "program/modObject.h"
+#include "program/modMain.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -201,19 +200,19 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 void frmMain::Form_Unload()
 {
-    m_history.ending(RunHistory::Ending::CloseBox);
+    m_run.end(RunEnding::CloseBox);
     m_endProgram();
 }
 
 void frmMain::Form_Terminate()
 {
-    m_history.ending(RunHistory::Ending::Other);
+    m_run.end(RunEnding::CutOff);
     m_endProgram();
 }
 
 void frmMain::F_Exit_Click()
 {
-    m_history.ending(RunHistory::Ending::Exit);
+    m_run.end(RunEnding::Exit);
     m_endProgram();
 }
 
@@ -259,46 +258,7 @@ void frmMain::btnOpen_Click()
         Dialogs::Show<ErrorMR>();
         return;
     }
-    openPicture([](clsObject& picture) { picture.Init(); });
-}
-
-std::shared_ptr<clsObject> frmMain::openPicture(
-    const std::function<void(clsObject&)>& init, std::optional<QPoint> placement)
-{
-    auto picture = std::make_shared<clsObject>();
-    if (placement)
-        picture->Display().Place(*placement);
-    try {
-        init(*picture);
-    } catch (...) {
-        // The failed picture's window goes again; the error goes on to the guard.
-        picture->Unload();
-        throw;
-    }
-    modObject::Objects.add(modObject::KeyOf(picture->ID), picture);
-    record(picture);
-    return picture;
-}
-
-void frmMain::record(const std::shared_ptr<clsObject>& picture)
-{
-    if (picture->Birth.kind == BirthRecord::Kind::File) {
-        if (const qint16 savedBy = m_history.savedBy(picture->Name); savedBy >= 0)
-            picture->Birth.parents = { savedBy };
-    }
-    const qint16 id = picture->ID;
-    const QPointer<frmMain> self(this);
-    picture->Display().SetEvents({
-        [self, id] {
-            if (self)
-                self->m_history.closed(id);
-        },
-        [self, id](const QString& fileName) {
-            if (self)
-                self->m_history.saved(id, fileName);
-        },
-    });
-    m_history.opened({ id, picture->Name, picture->Birth, snapshotOf(picture->GenCode()), picture->IsOpen() });
+    m_run.open();
 }
 
 QSize frmMain::pictureFrameSize() const
@@ -334,21 +294,14 @@ void frmMain::OpenLitter(int count)
         return;
     }
     const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(QPoint(0, 0), QSize(1024, 768));
-    const std::vector<QPoint> corners = LitterPlacement::place(screenArea, frameGeometry(), pictureFrameSize(), count);
+    const std::vector<QPoint> corners = WindowPlacement::place(screenArea, frameGeometry(), pictureFrameSize(), count);
     for (const QPoint& corner : corners)
-        openPicture([](clsObject& picture) { picture.Init(); }, corner);
+        m_run.open(corner);
 }
 
 void frmMain::P_CloseUnticked_Click()
 {
-    std::vector<std::shared_ptr<clsObject>> unticked;
-    modObject::Objects.forEach([&](const std::shared_ptr<clsObject>& picture) {
-        if (picture->IsOpen() && !picture->IsParent())
-            unticked.push_back(picture);
-    });
-    // As Done on each of them.
-    for (const auto& picture : unticked)
-        picture->Unload();
+    m_run.closeUnticked();
 }
 
 FamilyTreeWindow* frmMain::FamilyTree() const
@@ -359,10 +312,10 @@ FamilyTreeWindow* frmMain::FamilyTree() const
 void frmMain::P_FamilyTree_Click()
 {
     if (!m_familyTree) {
-        m_familyTree = new FamilyTreeWindow(m_history,
-            { [this](qint16 id) { ReopenCopy(id); },
+        m_familyTree = new FamilyTreeWindow(m_run.history(),
+            { [this](qint16 id) { m_run.openCopy(id); },
                 [this](qint16 id) {
-                    if (const PictureRecord* picture = m_history.find(id))
+                    if (const PictureRecord* picture = m_run.history().find(id))
                         ExportDialog::Open(m_familyTree, id, picture->code, picture->birth.flags);
                 } });
         m_familyTree->setAttribute(Qt::WA_DeleteOnClose);
@@ -373,21 +326,10 @@ void frmMain::P_FamilyTree_Click()
     m_familyTree->activateWindow();
 }
 
-void frmMain::ReopenCopy(qint16 id)
-{
-    const PictureRecord* found = m_history.find(id);
-    if (!found)
-        return;
-    // A copy, as the history grows while the picture opens.
-    const PictureRecord original = *found;
-    const BirthRecord birth = BirthRecord::copy(id, original.birth.flags);
-    openPicture([&](clsObject& picture) { picture.InitCopy(original.name, original.code, birth); });
-}
-
 void frmMain::AttachJournal(Journal& journal)
 {
     m_journal = &journal;
-    journal.follow(m_history);
+    m_run.keepIn(journal);
     connect(&journal, &Journal::failed, this, [this](const QString& folder, const QString& reason) {
         auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vantrell"),
             QStringLiteral("This run's journal cannot be kept in \"%1\": %2.\n\nVantrell goes on without it: a "
@@ -411,21 +353,10 @@ void frmMain::P_RecoverRun_Click()
         const QString folder = m_journal ? m_journal->folder() : JournalFolder::standardFolder();
         m_recoverRun = new RecoverRunDialog(
             folder, [this] { return m_journal ? m_journal->path() : QString(); },
-            [this](const RunJournal& run, bool all) { RecoverRun(run, all); }, this);
+            [this](const RunJournal& run, bool all) { m_run.recover(run, all); }, this);
         m_recoverRun->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_recoverRun->show();
     m_recoverRun->raise();
     m_recoverRun->activateWindow();
-}
-
-void frmMain::RecoverRun(const RunJournal& run, bool all)
-{
-    const QString ofRun = run.startText();
-    for (const PictureRecord& picture : run.pictures) {
-        if (!all && !picture.open)
-            continue;
-        const BirthRecord birth = BirthRecord::copy(picture.id, picture.birth.flags, ofRun);
-        openPicture([&](clsObject& copy) { copy.InitCopy(picture.name, picture.code, birth); });
-    }
 }

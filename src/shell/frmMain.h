@@ -1,21 +1,17 @@
 #pragma once
 // The main window: the mutation-rate and name boxes, the Open button and the menus; closing it ends the program.
 
-#include "family/RunHistory.h"
-#include "shell/MainWindowTexts.h"
+#include "program/MainWindowTexts.h"
+#include "shell/Run.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <functional>
-#include <memory>
-#include <optional>
 
 class FamilyTreeWindow;
 class Journal;
 class RecoverRunDialog;
-struct RunJournal;
-class clsObject;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -61,8 +57,8 @@ public:
     QAction* I_License;
     QAction* I_Info;
 
-    // Every picture of the run, as the family tree sees it.
-    RunHistory& History() { return m_history; }
+    // What this run does with its pictures, and its history.
+    Run& run() { return m_run; }
     // The family tree window, or null while it is not open.
     FamilyTreeWindow* FamilyTree() const;
 
@@ -71,13 +67,9 @@ public:
     void OpenLitter(int count);
     // How many pictures a litter has unless the user says otherwise: 9 at first, then the last number given.
     int LitterSize() const { return m_litterSize; }
-    // Opens a new picture with exactly picture id's genetic code, drawn with its flags.
-    void ReopenCopy(qint16 id);
 
     // The journal that keeps this run; its failure is told once, and the run goes on without it.
     void AttachJournal(Journal& journal);
-    // Reopens, as copies, the pictures of an earlier run that were open at its end, or all of them.
-    void RecoverRun(const RunJournal& run, bool all);
     // The Recover Run dialog, or null while it is not open.
     RecoverRunDialog* RecoverRunWindow() const;
 
@@ -105,16 +97,11 @@ private:
     void P_FamilyTree_Click();
     void P_RecoverRun_Click();
 
-    // Steps 2 to 5 of the Open command with init in place of Init: a picture that fails to open is
-    // unloaded and never registered. A picture that opens is registered and entered in the run's history.
-    std::shared_ptr<clsObject> openPicture(
-        const std::function<void(clsObject&)>& init, std::optional<QPoint> placement = std::nullopt);
-    void record(const std::shared_ptr<clsObject>& picture);
     // The size a picture window's frame takes on the screen.
     QSize pictureFrameSize() const;
 
     Ending m_endProgram;
-    RunHistory m_history;
+    Run m_run;
     int m_litterSize = 9;
     QPointer<FamilyTreeWindow> m_familyTree;
     QPointer<RecoverRunDialog> m_recoverRun;

@@ -1,11 +1,11 @@
 // Starts Vantrell: the main window, then the event loop until the main window ends the program.
 
-#include "dialogs/Dialogs.h"
-#include "journal/Journal.h"
-#include "journal/JournalFolder.h"
-#include "picture/FormWindow.h"
+#include "ui/dialogs/Dialogs.h"
+#include "core/journal/Journal.h"
+#include "core/journal/JournalFolder.h"
+#include "ui/picture/FormWindow.h"
 #include "shell/frmMain.h"
-#include "shell/modObject.h"
+#include "program/modObject.h"
 
 #include <QApplication>
 #include <QCoreApplication>

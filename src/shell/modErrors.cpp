@@ -1,7 +1,7 @@
 #include "shell/modErrors.h"
 
-#include "dialogs/Dialogs.h"
-#include "dialogs/ErrorMR.h"
+#include "ui/dialogs/Dialogs.h"
+#include "ui/dialogs/ErrorMR.h"
 
 namespace modErrors {
 

@@ -1,11 +1,8 @@
 // Feeds arbitrary bytes to the genetic code file reader: only the program's run-time error may come out.
 
-#include "genetics/clsGenSeq.h"
-#include "platform/RandomSource.h"
-#include "platform/RuntimeError.h"
-#include "shell/MainWindowTexts.h"
-#include "shell/modGenes.h"
-#include "shell/modMain.h"
+#include "core/genefile/GeneFileReader.h"
+#include "core/platform/RandomSource.h"
+#include "core/platform/RuntimeError.h"
 
 #include <QFile>
 #include <QLocale>
@@ -35,33 +32,21 @@ private:
     std::uint32_t m_state = 0;
 };
 
-class FuzzMainWindow final : public MainWindowTexts {
-public:
-    QString MutationRateText() const override { return rate; }
-    QString NameText() const override { return {}; }
-
-    QString rate;
-};
-
-// The input's first byte picks one: never, sometimes, always, beyond single precision, and a
-// text that is not numeric here (the rate then stays 0).
-constexpr std::array<const char*, 8> rates { "0", "0.05", "0.5", "1", "2", "-1", "1E+39", "0,5" };
+// The input's first byte picks one: never, sometimes, always, and beyond single precision.
+constexpr std::array<double, 7> rates { 0.0, 0.05, 0.5, 1.0, 2.0, -1.0, 1e39 };
 
 struct Harness {
     Harness()
     {
         if (!folder.isValid())
             std::abort();
-        // Which rate texts are numeric must not depend on the machine's locale.
+        // Which lines are numbers must not depend on the machine's locale.
         QLocale::setDefault(QLocale::c());
-        modMain::SetMainWindow(&window);
     }
 
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("input.gen"));
-    FuzzMainWindow window;
     ReplayableRandomSource random;
-    Rnd::ScopedSource scope { random };
 };
 
 Harness& harness()
@@ -82,12 +67,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     input.close();
 
-    h.window.rate = QLatin1String(rates[size > 0 ? data[0] % rates.size() : 0]);
-    modGenes::InitGenes();
+    const double rate = rates[size > 0 ? data[0] % rates.size() : 0];
     h.random.restart();
-    clsGenSeq genSeq;
+    GeneticCode code;
     try {
-        genSeq.Load(h.file);
+        GeneFileReader::Read(code, h.file, rate, h.random);
     } catch (const RuntimeError&) {
         // A file that does not read is an expected outcome; anything else crashes.
     }

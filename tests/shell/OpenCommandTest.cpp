@@ -1,5 +1,5 @@
-#include "genefile/GeneFileWriter.h"
-#include "shell/modGenes.h"
+#include "core/genefile/GeneFileWriter.h"
+#include "program/modGenes.h"
 #include "support/GeneticCodeMatchers.h"
 #include "support/OpenTesting.h"
 #include "support/RandomLog.h"
@@ -54,7 +54,7 @@ TEST_F(OpenCommandTest, AtRateZeroOneTickedParentGivesAnEqualChild)
 {
     clsGenSeq odd;
     fillOddValues(odd);
-    GeneFileWriter::Save(odd, path(QStringLiteral("odd.gen")));
+    GeneFileWriter::Save(odd.Code(), path(QStringLiteral("odd.gen")));
     open(QStringLiteral("0"), QStringLiteral("odd.gen"));
     ASSERT_TRUE(sameGeneticCode(picture(0)->GenCode(), odd, 1e-12));
 

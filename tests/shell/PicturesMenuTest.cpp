@@ -1,5 +1,5 @@
-#include "genefile/GeneFileWriter.h"
-#include "genetics/GeneticSnapshot.h"
+#include "core/genefile/GeneFileWriter.h"
+#include "core/genetics/GeneticCode.h"
 #include "support/GeneticCodeMatchers.h"
 #include "support/OpenTesting.h"
 
@@ -117,10 +117,10 @@ TEST_F(PicturesMenuTest, ALitterOfOneParentAtHalfRateGivesDifferentChildren)
     ASSERT_EQ(modObject::Objects.count(), 5);
     for (int a = 1; a <= 4; ++a)
         for (int b = a + 1; b <= 4; ++b)
-            EXPECT_FALSE(sameTraits(snapshotOf(picture(a)->GenCode()), snapshotOf(picture(b)->GenCode())))
+            EXPECT_FALSE(sameTraits(picture(a)->GenCode().Code(), picture(b)->GenCode().Code()))
                 << a << " and " << b;
     for (int id = 1; id <= 4; ++id)
-        EXPECT_EQ(picture(id)->Birth.kind, BirthRecord::Kind::Bred);
+        EXPECT_EQ(main->run().history().find(id)->birth.kind, BirthRecord::Kind::Bred);
 }
 
 TEST_F(PicturesMenuTest, ALittersWindowsDoNotOverlapEachOtherOrTheMainWindow)
@@ -153,8 +153,8 @@ TEST_F(PicturesMenuTest, CloseUntickedKeepsExactlyTheTickedPictures)
     EXPECT_EQ(window(2), nullptr);
     EXPECT_NE(window(3), nullptr);
     EXPECT_EQ(modObject::Objects.count(), 5);
-    EXPECT_FALSE(main->History().find(0)->open);
-    EXPECT_TRUE(main->History().find(1)->open);
+    EXPECT_FALSE(main->run().history().find(0)->open);
+    EXPECT_TRUE(main->run().history().find(1)->open);
 }
 
 struct ShortcutCase {
@@ -180,13 +180,13 @@ INSTANTIATE_TEST_SUITE_P(Items, PicturesMenuShortcut,
 // Birth records of every way of being born.
 class BirthTest : public PicturesMenuTest {
 protected:
-    const BirthRecord& birth(int id) { return picture(id)->Birth; }
+    const BirthRecord& birth(int id) { return main->run().history().find(id)->birth; }
 };
 
 TEST_F(BirthTest, APictureReadFromAFileRecordsItsAbsolutePathAndRate)
 {
     clsGenSeq code;
-    GeneFileWriter::Save(code, path(QStringLiteral("a.gen")));
+    GeneFileWriter::Save(code.Code(), path(QStringLiteral("a.gen")));
     open(QStringLiteral("0.25"), QStringLiteral("a.gen"));
     EXPECT_EQ(birth(0).kind, BirthRecord::Kind::File);
     EXPECT_EQ(birth(0).file, QFileInfo(path(QStringLiteral("a.gen"))).absoluteFilePath());
@@ -260,12 +260,12 @@ TEST_F(BirthTest, AReopenedPictureIsACopyWithExactlyTheOriginalsCodeAndFlags)
     main->G_Done->trigger();
     window(0)->btnDone->click();
     WindowTesting::flushDeletions();
-    main->ReopenCopy(0);
+    main->run().openCopy(0);
     ASSERT_EQ(modObject::Objects.count(), 2);
     EXPECT_EQ(birth(1).kind, BirthRecord::Kind::Copy);
     EXPECT_EQ(birth(1).copyOf, 0);
     EXPECT_EQ(picture(1)->DrawnWith(), (Drawing::Flags { false, false }));
-    EXPECT_TRUE(sameTraits(snapshotOf(picture(1)->GenCode()), snapshotOf(picture(0)->GenCode())));
+    EXPECT_TRUE(sameTraits(picture(1)->GenCode().Code(), picture(0)->GenCode().Code()));
     ASSERT_NE(window(1), nullptr);
     EXPECT_EQ(window(1)->txtName->text(), picture(0)->Name);
 }
@@ -276,7 +276,7 @@ TEST_F(BirthTest, ACopyIsDrawnAsItsOriginalWas)
     open(QStringLiteral("0"));
     const QImage original = window(0)->surface().image().copy();
     main->G_Done->trigger();
-    main->ReopenCopy(0);
+    main->run().openCopy(0);
     EXPECT_EQ(window(1)->surface().image(), original);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // Main-window boxes for tests that run the program's procedures without the real window.
 
-#include "shell/MainWindowTexts.h"
-#include "shell/modMain.h"
+#include "program/MainWindowTexts.h"
+#include "program/modMain.h"
 
 class FakeMainWindow final : public MainWindowTexts {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // Trait-by-trait comparison of genetic codes, with the first difference named.
 
-#include "genetics/clsGenSeq.h"
+#include "program/clsGenSeq.h"
 
 #include <gtest/gtest.h>
 #include <string>

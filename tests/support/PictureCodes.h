@@ -1,8 +1,8 @@
 #pragma once
 // Genetic codes for the drawing, export and view tests: a lone trunk, a full tree of wide pens, seeded trees.
 
-#include "drawing/TreeDrawing.h"
-#include "genetics/GeneticSnapshot.h"
+#include "core/drawing/TreeDrawing.h"
+#include "core/genetics/GeneticCode.h"
 
 #include <QColor>
 
@@ -11,9 +11,9 @@
 namespace PictureCodes {
 
 // Gene 0 straight up from the root; gene 1 is done, so nothing else is drawn while Done counts.
-inline GeneticSnapshot trunk(qint16 length, qint16 width, QColor colour)
+inline GeneticCode trunk(qint16 length, qint16 width, QColor colour)
 {
-    GeneticSnapshot code;
+    GeneticCode code;
     code[0].Length = length;
     code[0].Width = width;
     code[0].ColorRed = static_cast<qint16>(colour.red());
@@ -25,9 +25,9 @@ inline GeneticSnapshot trunk(qint16 length, qint16 width, QColor colour)
 }
 
 // All 4095 segments, widths 16 down to 8 pixels, each level in its own colour.
-inline GeneticSnapshot wideTree()
+inline GeneticCode wideTree()
 {
-    GeneticSnapshot code;
+    GeneticCode code;
     for (int i = 0; i < 12; ++i) {
         clsGene& gene = code[static_cast<std::size_t>(i)];
         gene.Length = static_cast<qint16>(400 - 25 * i);
@@ -42,26 +42,26 @@ inline GeneticSnapshot wideTree()
 }
 
 // The wide tree cut off below gene `gene` while Done counts.
-inline GeneticSnapshot wideTreeDoneAt(int gene)
+inline GeneticCode wideTreeDoneAt(int gene)
 {
-    GeneticSnapshot code = wideTree();
+    GeneticCode code = wideTree();
     code[static_cast<std::size_t>(gene)].Done = true;
     return code;
 }
 
 // The wide tree whose trunk is hidden while Draw counts.
-inline GeneticSnapshot wideTreeWithHiddenTrunk()
+inline GeneticCode wideTreeWithHiddenTrunk()
 {
-    GeneticSnapshot code = wideTree();
+    GeneticCode code = wideTree();
     code[0].Draw = false;
     return code;
 }
 
 // Gene 0 goes 10000 twips up, gene 1 10000 to each side: the whole tree is 20240 x 10240 twips with the
 // 16-pixel pens, too big for an image at large scales.
-inline GeneticSnapshot hugeTree()
+inline GeneticCode hugeTree()
 {
-    GeneticSnapshot code = trunk(10000, 16, Qt::red);
+    GeneticCode code = trunk(10000, 16, Qt::red);
     code[0].Angle = -Drawing::StartAngle;
     code[1] = { 10000, 16, 0.0, 0, 0, 255, false, true };
     code[2].Done = true;
@@ -69,12 +69,12 @@ inline GeneticSnapshot hugeTree()
 }
 
 // Traits in the ranges breeding gives them, from a fixed seed; about one gene in six is done.
-inline GeneticSnapshot seededTree(unsigned seed)
+inline GeneticCode seededTree(unsigned seed)
 {
     std::mt19937 random(seed);
     const auto below
         = [&random](int n) { return static_cast<qint16>(std::uniform_int_distribution<int>(0, n - 1)(random)); };
-    GeneticSnapshot code;
+    GeneticCode code;
     for (clsGene& gene : code) {
         gene.Length = below(1000);
         gene.Width = static_cast<qint16>(below(16) + 1);

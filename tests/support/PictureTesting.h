@@ -1,9 +1,9 @@
 #pragma once
 // Opens pictures of known genetic codes in real picture windows, and finds the windows that leave them.
 
-#include "export/ExportDialog.h"
-#include "genefile/GeneFileWriter.h"
-#include "largeview/LargeView.h"
+#include "ui/export/ExportDialog.h"
+#include "core/genefile/GeneFileWriter.h"
+#include "ui/largeview/LargeView.h"
 #include "support/OpenTesting.h"
 
 #include <QContextMenuEvent>
@@ -20,10 +20,10 @@ inline bool activated(QWidget* window)
 class PictureTest : public OpenTest {
 protected:
     // Opens a picture read from a file of this code at rate 0, so that it holds the code exactly.
-    frmObject* openPicture(const GeneticSnapshot& code)
+    frmObject* openPicture(const GeneticCode& code)
     {
         const QString name = QStringLiteral("code-%1.gen").arg(modObject::NextID);
-        GeneFileWriter::Save(*codeOf(code), path(name));
+        GeneFileWriter::Save(code, path(name));
         const int id = modObject::NextID;
         open(QStringLiteral("0"), name);
         frmObject* form = window(id);

@@ -1,10 +1,10 @@
 #pragma once
 // Puts the program-wide state back to its start-up values, as each test needs.
 
-#include "export/ExportSettings.h"
-#include "shell/modGenes.h"
-#include "shell/modMain.h"
-#include "shell/modObject.h"
+#include "program/Preferences.h"
+#include "program/modGenes.h"
+#include "program/modMain.h"
+#include "program/modObject.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,6 @@ protected:
         modObject::InitObject();
         modGenes::InitGenes();
         modMain::InitMain();
-        ExportSettings::remembered() = {};
+        Preferences::current().exportSettings = {};
     }
 };

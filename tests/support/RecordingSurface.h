@@ -1,7 +1,7 @@
 #pragma once
 // A drawing surface that records what it is asked to draw.
 
-#include "drawing/DrawingSurface.h"
+#include "core/drawing/DrawingSurface.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 // A random source that returns a given sequence of r values and logs every reseed and draw.
 
-#include "platform/RandomSource.h"
+#include "core/platform/RandomSource.h"
 
 #include <cstddef>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 #pragma once
 // A picture window that is nothing but its drawing surface, for tests and benchmarks of the drawing.
 
-#include "picture/PictureWindow.h"
+#include "program/PictureWindow.h"
 
 #include <utility>
 

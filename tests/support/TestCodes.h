@@ -1,15 +1,15 @@
 #pragma once
 // Genetic codes for tests that keep and compare them: any values a code can hold, drawable ones.
 
-#include "genetics/GeneticSnapshot.h"
+#include "core/genetics/GeneticCode.h"
 
 #include <cstdint>
 #include <limits>
 
 // Every trait differs from gene to gene; seed makes another code.
-inline GeneticSnapshot testCode(int seed)
+inline GeneticCode testCode(int seed)
 {
-    GeneticSnapshot code;
+    GeneticCode code;
     for (int i = 0; i < 12; ++i) {
         clsGene& gene = code[static_cast<std::size_t>(i)];
         gene.Length = static_cast<qint16>(100 + 13 * i + seed);
@@ -25,9 +25,9 @@ inline GeneticSnapshot testCode(int seed)
 }
 
 // Values only an edited file can hold: the ends of every range, and angles that are hard to keep exact.
-inline GeneticSnapshot extremeCode()
+inline GeneticCode extremeCode()
 {
-    GeneticSnapshot code = testCode(0);
+    GeneticCode code = testCode(0);
     const double angles[]
         = { -0.0, 0.0, 4.9406564584124654e-324, std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
               0.1, 3.141592653589793, 1e-310, 9007199254740993.0, -1.5, 6.2831798623, 2.2250738585072014e-308 };

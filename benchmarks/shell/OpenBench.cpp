@@ -1,0 +1,113 @@
+// What one Open costs: the time from the Open button's click to the drawn picture, and the memory a picture keeps.
+
+#include "harness/BenchSummary.h"
+#include "harness/OpenSession.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <malloc.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// The resident set size of this process, in bytes, after handing freed heap pages back to the system, so that
+// memory freed by closed windows does not hide what later pictures take.
+double residentBytes()
+{
+    malloc_trim(0);
+    std::ifstream statm("/proc/self/statm");
+    long sizePages = 0;
+    long residentPages = 0;
+    statm >> sizePages >> residentPages;
+    return static_cast<double>(residentPages) * static_cast<double>(sysconf(_SC_PAGESIZE));
+}
+
+double threadCpuSeconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Milliseconds per Open, filled by the benchmarks and printed with the summary.
+std::vector<double> wallMilliseconds;
+std::vector<double> cpuMilliseconds;
+double closedPictureBytes = -1;
+double openPictureBytes = -1;
+
+void BM_OpenFullTreeFromFile(benchmark::State& state)
+{
+    OpenSession session;
+    wallMilliseconds.clear();
+    cpuMilliseconds.clear();
+    for (auto _ : state) {
+        const double cpuStart = threadCpuSeconds();
+        const auto start = std::chrono::steady_clock::now();
+        session.clickOpen();
+        const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+        const double cpu = threadCpuSeconds() - cpuStart;
+        state.SetIterationTime(wall.count());
+        wallMilliseconds.push_back(wall.count() * 1e3);
+        cpuMilliseconds.push_back(cpu * 1e3);
+
+        OpenSession::showPending();
+        OpenSession::reset();
+    }
+}
+BENCHMARK(BM_OpenFullTreeFromFile)->UseManualTime()->Iterations(300)->Unit(benchmark::kMillisecond);
+
+// Each of 1000 Opens closed with Done: what a closed picture keeps in the registry.
+void BM_ClosedPictureMemory(benchmark::State& state)
+{
+    constexpr int warmUp = 100;
+    constexpr int measured = 1000;
+    OpenSession session;
+    for (auto _ : state) {
+        for (int i = 0; i < warmUp; ++i)
+            session.openAndClose();
+        const double before = residentBytes();
+        for (int i = 0; i < measured; ++i)
+            session.openAndClose();
+        closedPictureBytes = (residentBytes() - before) / measured;
+    }
+    state.counters["bytes per closed picture"] = closedPictureBytes;
+}
+BENCHMARK(BM_ClosedPictureMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// 200 pictures open at once, after a few already open: what an open picture and its window take.
+void BM_OpenPictureMemory(benchmark::State& state)
+{
+    constexpr int warmUp = 20;
+    constexpr int measured = 200;
+    OpenSession session;
+    for (auto _ : state) {
+        for (int i = 0; i < warmUp; ++i) {
+            session.clickOpen();
+            OpenSession::showPending();
+        }
+        const double before = residentBytes();
+        for (int i = 0; i < measured; ++i) {
+            session.clickOpen();
+            OpenSession::showPending();
+        }
+        openPictureBytes = (residentBytes() - before) / measured;
+    }
+    state.counters["bytes per open picture"] = openPictureBytes;
+}
+BENCHMARK(BM_OpenPictureMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+const bool summary = (BenchSummary::add([](const std::map<std::string, double>&) {
+    printMilliseconds("open latency", wallMilliseconds);
+    printMilliseconds("open cpu time", cpuMilliseconds);
+    if (closedPictureBytes >= 0)
+        std::printf("closed picture: %.0f bytes\n", closedPictureBytes);
+    if (openPictureBytes >= 0)
+        std::printf("open picture: %.0f bytes\n", openPictureBytes);
+}),
+    true);
+
+} // namespace

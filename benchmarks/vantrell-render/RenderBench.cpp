@@ -1,0 +1,132 @@
+// vantrell-render's throughput and start-up: 1000 seeded random codes to PNG files on one thread and on
+// every core, and one file drawn by a fresh process from start to exit.
+
+#include "harness/BenchSummary.h"
+#include "support/PictureCodes.h"
+#include "core/genefile/GeneFileWriter.h"
+#include "vantrell-render/ParallelRun.h"
+#include "vantrell-render/RandomCodes.h"
+#include "vantrell-render/RenderRun.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int CodeCount = 1000;
+
+// The codes, written once for every benchmark that renders them.
+class RandomFolder {
+public:
+    RandomFolder()
+    {
+        names = RandomCodes::fileNames(folder.path(), QStringLiteral("bench-"), CodeCount);
+        RandomCodes::write(names, 20240611, [](int index, const QString& error) {
+            std::fprintf(stderr, "RenderBench: code %d not written: %s\n", index, qPrintable(error));
+        });
+    }
+
+    QTemporaryDir folder;
+    QStringList names;
+};
+
+RandomFolder& randomFolder()
+{
+    static RandomFolder codes;
+    return codes;
+}
+
+// Outputs go to memory where there is a memory file system: on a disk, the flush of every file (as Save
+// writes) would time the disk, not the drawing, and a disk shared with other work gives other times each run.
+QString outputFolderTemplate()
+{
+    const QString shared = QStringLiteral("/dev/shm");
+    if (QFileInfo(shared).isDir() && QFileInfo(shared).isWritable())
+        return shared + QStringLiteral("/vantrell-bench-XXXXXX");
+    return QDir::tempPath() + QStringLiteral("/vantrell-bench-XXXXXX");
+}
+
+// Files per second by thread count.
+std::map<int, double> filesPerSecond;
+
+void BM_RenderRandomCodesToPng(benchmark::State& state)
+{
+    const int threads = state.range(0) > 0 ? static_cast<int>(state.range(0)) : ParallelRun::threadCount(0);
+    RenderRequest request;
+    request.files = randomFolder().names;
+    QTemporaryDir output(outputFolderTemplate());
+    request.outputDir = output.path();
+    request.settings.options.background = QGuiApplication::palette().color(QPalette::Window);
+    request.threads = threads;
+    double best = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        const QStringList failures = RenderRun::run(request);
+        const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(wall.count());
+        if (!failures.isEmpty())
+            state.SkipWithError(qPrintable(failures.first()));
+        best = std::max(best, CodeCount / wall.count());
+    }
+    filesPerSecond[threads] = best;
+    state.counters["threads"] = threads;
+    state.counters["files/s"] = best;
+}
+// 0: every core.
+BENCHMARK(BM_RenderRandomCodesToPng)->Arg(1)->Arg(0)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+std::vector<double> processMilliseconds;
+
+// A full tree of wide pens, the costliest window-sized picture there is.
+void BM_RenderProcessStartToExit(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const QString input = folder.filePath(QStringLiteral("tree.gen"));
+    GeneFileWriter::Save(PictureCodes::wideTree(), input);
+    const QStringList arguments { input, QStringLiteral("-o"), folder.filePath(QStringLiteral("tree.png")) };
+    processMilliseconds.clear();
+    for (auto _ : state) {
+        QProcess process;
+        const auto start = std::chrono::steady_clock::now();
+        process.start(QStringLiteral(VANTRELL_RENDER_PATH), arguments);
+        process.waitForFinished();
+        const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+        if (process.exitCode() != 0)
+            state.SkipWithError(process.readAllStandardError().constData());
+        state.SetIterationTime(wall.count());
+        processMilliseconds.push_back(wall.count() * 1e3);
+    }
+}
+BENCHMARK(BM_RenderProcessStartToExit)->Iterations(60)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+const bool summary = (BenchSummary::add([](const std::map<std::string, double>&) {
+    const int cores = ParallelRun::threadCount(0);
+    const auto one = filesPerSecond.find(1);
+    const auto all = filesPerSecond.find(cores);
+    if (one != filesPerSecond.end() && all != filesPerSecond.end() && one->second > 0) {
+        const double ratio = all->second / one->second;
+        std::printf("vantrell-render, %d random codes to PNG in %s: 1 thread %.0f files/s, %d threads %.0f files/s = "
+                    "%.2f x one thread (target >= %.2f)\n",
+            CodeCount, qPrintable(QFileInfo(outputFolderTemplate()).path()), one->second, cores, all->second, ratio,
+            0.9 * cores);
+    }
+    if (!processMilliseconds.empty()) {
+        std::vector<double> sorted = processMilliseconds;
+        std::sort(sorted.begin(), sorted.end());
+        std::printf("vantrell-render process, one full tree to PNG, start to exit: median %.1f ms (target <= 60 ms)\n",
+            sorted[sorted.size() / 2]);
+    }
+}),
+    true);
+
+} // namespace

@@ -1,0 +1,17 @@
+#include "core/drawing/PictureFrame.h"
+
+#include "core/drawing/BoundsSurface.h"
+#include "core/drawing/TreeDrawing.h"
+
+namespace Drawing {
+
+QRectF frameOf(const GeneticCode& code, Flags flags, Frame frame)
+{
+    if (frame == Frame::Window)
+        return WindowFrame;
+    BoundsSurface bounds;
+    drawTree(code, flags, bounds);
+    return bounds.segments() > 0 ? bounds.bounds() : WindowFrame;
+}
+
+} // namespace Drawing

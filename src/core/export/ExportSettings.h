@@ -1,0 +1,15 @@
+#pragma once
+// How a picture is exported and copied: its scale, its frame and its edges.
+
+#include "core/export/PictureRender.h"
+
+struct ExportSettings {
+    int scale = 4;
+    Drawing::Frame frame = Drawing::Frame::Window;
+    bool smooth = true;
+
+    // The options these settings give, on the background of the picture window's drawing or on none.
+    Drawing::RenderOptions options(bool transparent) const;
+
+    friend bool operator==(const ExportSettings&, const ExportSettings&) = default;
+};

@@ -1,0 +1,14 @@
+#pragma once
+// Reads a genetic code file exactly as saved: the program's own reader at mutation rate 0.
+
+#include "core/genetics/GeneticCode.h"
+
+#include <QString>
+
+namespace ExactRead {
+
+// Safe on any thread. A name that is no regular file fails with the reason (no such file, a folder,
+// not a regular file); a bad file fails with the reader's error naming its line and trait.
+GeneticCode read(const QString& name);
+
+} // namespace ExactRead

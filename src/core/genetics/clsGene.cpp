@@ -1,0 +1,124 @@
+#include "core/genetics/clsGene.h"
+
+#include "core/platform/RandomSource.h"
+
+#include <cmath>
+
+namespace {
+
+double freshDraw(RandomSource& random)
+{
+    random.reseed();
+    return random.next();
+}
+
+qint16 scaled(double r, double range)
+{
+    return static_cast<qint16>(std::floor(r * range));
+}
+
+bool coinFlip(double r)
+{
+    return std::floor(2.0 * r) != 0.0;
+}
+
+} // namespace
+
+void clsGene::RndLength(RandomSource& random)
+{
+    Length = scaled(freshDraw(random), 1000.0);
+}
+
+void clsGene::RndWidth(RandomSource& random)
+{
+    Width = static_cast<qint16>(scaled(freshDraw(random), 16.0) + 1);
+}
+
+void clsGene::RndAngle(RandomSource& random)
+{
+    // The constant is the single-precision 3.14159 (3.1415901184082031), not pi.
+    constexpr double pi = static_cast<double>(3.14159F);
+    Angle = 2.0 * freshDraw(random) * pi;
+}
+
+void clsGene::RndColorRed(RandomSource& random)
+{
+    ColorRed = scaled(freshDraw(random), 256.0);
+}
+
+void clsGene::RndColorBlue(RandomSource& random)
+{
+    ColorBlue = scaled(freshDraw(random), 256.0);
+}
+
+void clsGene::RndDraw(RandomSource& random)
+{
+    Draw = coinFlip(freshDraw(random));
+}
+
+void clsGene::RndColorGreen(RandomSource& random)
+{
+    ColorGreen = scaled(freshDraw(random), 256.0);
+}
+
+void clsGene::RndDone(RandomSource& random)
+{
+    Done = coinFlip(freshDraw(random));
+}
+
+void clsGene::Random(RandomSource& random)
+{
+    RndLength(random);
+    RndAngle(random);
+    RndColorBlue(random);
+    RndColorGreen(random);
+    RndColorRed(random);
+    RndDone(random);
+    RndDraw(random);
+    RndWidth(random);
+}
+
+void clsGene::RndLength()
+{
+    RndLength(Rnd::shared());
+}
+
+void clsGene::RndWidth()
+{
+    RndWidth(Rnd::shared());
+}
+
+void clsGene::RndAngle()
+{
+    RndAngle(Rnd::shared());
+}
+
+void clsGene::RndColorRed()
+{
+    RndColorRed(Rnd::shared());
+}
+
+void clsGene::RndColorBlue()
+{
+    RndColorBlue(Rnd::shared());
+}
+
+void clsGene::RndDraw()
+{
+    RndDraw(Rnd::shared());
+}
+
+void clsGene::RndColorGreen()
+{
+    RndColorGreen(Rnd::shared());
+}
+
+void clsGene::RndDone()
+{
+    RndDone(Rnd::shared());
+}
+
+void clsGene::Random()
+{
+    Random(Rnd::shared());
+}

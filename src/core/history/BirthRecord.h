@@ -1,0 +1,47 @@
+#pragma once
+// How a picture came to be: read from a file, bred from parents, random, or a copy of another picture.
+
+#include "core/drawing/DrawFlags.h"
+
+#include <QString>
+
+#include <vector>
+
+struct BirthRecord {
+    enum class Kind {
+        File, // read from file at rate
+        Bred, // bred from parents at rate
+        Random, // no parent ticked, or a rate of 1 or more
+        Copy, // exactly the genetic code of picture copyOf
+    };
+
+    Kind kind = Kind::Random;
+    // File: the file's absolute path.
+    QString file;
+    double rate = 0.0;
+    // Bred: the pictures ticked at its breeding. File: the picture of this run that saved that file,
+    // when it is unchanged since.
+    std::vector<qint16> parents;
+    // Copy: the original's ID, and when the original belongs to an earlier run, that run's start time.
+    qint16 copyOf = -1;
+    QString ofRun;
+    // The Genes switches the picture's drawing used.
+    Drawing::Flags flags;
+
+    // savedBy: the picture of this run whose save the file still holds, or -1.
+    static BirthRecord fromFile(const QString& absolutePath, double rate, qint16 savedBy = -1);
+    // Random when no parent was ticked or the rate is 1 or more, bred otherwise.
+    static BirthRecord fromBreeding(std::vector<qint16> ticked, double rate);
+    static BirthRecord copy(qint16 original, Drawing::Flags flags, const QString& ofRun = {});
+
+    // The pictures of this run it descends from: its parents, or the original it copies.
+    std::vector<qint16> parentsInRun() const;
+
+    // "read from /home/me/tree.gen at rate 0.05", "bred from 3 and 7 at rate 0.1", "random at rate 0",
+    // "copy of 7", "picture 7 of the run of 2026-12-08 17:03:12".
+    QString describe() const;
+    // "Done on, Draw off"
+    static QString describe(Drawing::Flags flags);
+
+    friend bool operator==(const BirthRecord&, const BirthRecord&) = default;
+};

@@ -1,0 +1,42 @@
+#pragma once
+// One line of a run's journal: JSON through QJsonDocument, written and read back exactly.
+//
+// A picture's genetic code is twelve arrays of eight traits in the gene's own order: Length, Width,
+// Angle, ColorRed, ColorGreen, ColorBlue, Done, Draw. Angles are JSON numbers, which hold every
+// finite double exactly; -0, which JSON numbers lose, is written as the text "-0".
+
+#include "core/history/RunHistory.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QJsonObject>
+#include <QString>
+
+#include <optional>
+
+namespace JournalRecord {
+
+// The event names, each record's "event".
+inline constexpr QLatin1String Run("run");
+inline constexpr QLatin1String Opened("opened");
+inline constexpr QLatin1String Reopened("reopened");
+inline constexpr QLatin1String Closed("closed");
+inline constexpr QLatin1String Saved("saved");
+inline constexpr QLatin1String End("end");
+
+// Each a line of compact JSON with its line end.
+QByteArray run(const QDateTime& start);
+// "opened", or "reopened" for a copy.
+QByteArray opened(const PictureRecord& picture);
+QByteArray closed(qint16 id);
+QByteArray saved(qint16 id, const QString& absolutePath);
+// how is Exit or CloseBox: a run cut off has no end.
+QByteArray end(RunEnding how);
+
+// What a record's fields hold; nothing when a field is missing or does not fit its type.
+std::optional<qint16> idOf(const QJsonObject& record);
+std::optional<PictureRecord> pictureOf(const QJsonObject& record);
+std::optional<QDateTime> startOf(const QJsonObject& record);
+std::optional<RunEnding> endOf(const QJsonObject& record);
+
+} // namespace JournalRecord

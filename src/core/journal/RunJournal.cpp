@@ -1,0 +1,151 @@
+#include "core/journal/RunJournal.h"
+
+#include "core/files/UniqueFd.h"
+#include "core/journal/JournalRecord.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Far beyond the journal of the longest run; a bigger file is read this far.
+constexpr qsizetype MaxJournalBytes = 256LL * 1024 * 1024;
+
+// The file's bytes, or an error text. Opens only a regular file, never through a link, never blocking.
+QByteArray readRegularFile(const QString& path, QString& error)
+{
+    const Files::UniqueFd fd(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd.valid()) {
+        error = qt_error_string(errno);
+        return {};
+    }
+    struct stat status { };
+    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        error = QStringLiteral("not a regular file");
+        return {};
+    }
+    QByteArray bytes(std::min<qsizetype>(status.st_size, MaxJournalBytes), '\0');
+    qsizetype filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t count = ::read(fd.get(), bytes.data() + filled, static_cast<size_t>(bytes.size() - filled));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0) {
+            error = qt_error_string(errno);
+            return {};
+        }
+        if (count == 0)
+            break;
+        filled += count;
+    }
+    bytes.truncate(filled);
+    return bytes;
+}
+
+} // namespace
+
+int RunJournal::openAtEnd() const
+{
+    int open = 0;
+    for (const PictureRecord& picture : pictures)
+        open += picture.open ? 1 : 0;
+    return open;
+}
+
+QString RunJournal::startText() const
+{
+    return start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString RunJournal::endingText() const
+{
+    switch (ending) {
+    case RunEnding::Exit:
+        return QStringLiteral("Exit");
+    case RunEnding::CloseBox:
+        return QStringLiteral("close box");
+    case RunEnding::CutOff:
+        break;
+    }
+    return QStringLiteral("cut off");
+}
+
+RunJournal RunJournal::read(const QString& path)
+{
+    RunJournal journal;
+    journal.path = path;
+    journal.start = QFileInfo(path).lastModified();
+    QString error;
+    const QByteArray bytes = readRegularFile(path, error);
+    if (!error.isEmpty()) {
+        journal.damagedLine = 1;
+        journal.damage = error;
+        return journal;
+    }
+
+    QHash<qint16, std::size_t> index;
+    const auto damagedAt = [&journal](int line, const QString& why) {
+        journal.damagedLine = line;
+        journal.damage = why;
+    };
+    qsizetype from = 0;
+    for (int number = 1;; ++number) {
+        const qsizetype end = bytes.indexOf('\n', from);
+        // A last line without its end was being written when the run was cut off.
+        if (end < 0)
+            break;
+        const QByteArray line = bytes.mid(from, end - from);
+        from = end + 1;
+        QJsonParseError parseError;
+        const QJsonObject record = QJsonDocument::fromJson(line, &parseError).object();
+        if (parseError.error != QJsonParseError::NoError || record.isEmpty()) {
+            damagedAt(number, QStringLiteral("not a JSON record"));
+            break;
+        }
+        const QString event = record.value(QStringLiteral("event")).toString();
+        if (number == 1) {
+            const auto start = event == JournalRecord::Run ? JournalRecord::startOf(record) : std::nullopt;
+            if (!start) {
+                damagedAt(number, QStringLiteral("no start of a run"));
+                break;
+            }
+            journal.start = *start;
+        } else if (event == JournalRecord::Opened || event == JournalRecord::Reopened) {
+            auto picture = JournalRecord::pictureOf(record);
+            if (!picture || index.contains(picture->id)) {
+                damagedAt(number, QStringLiteral("a picture that does not read"));
+                break;
+            }
+            index.insert(picture->id, journal.pictures.size());
+            journal.pictures.push_back(std::move(*picture));
+        } else if (event == JournalRecord::Closed || event == JournalRecord::Saved) {
+            const auto id = JournalRecord::idOf(record);
+            if (!id || !index.contains(*id)) {
+                damagedAt(number, QStringLiteral("an event of a picture never opened"));
+                break;
+            }
+            if (event == JournalRecord::Closed)
+                journal.pictures[index.value(*id)].open = false;
+        } else if (event == JournalRecord::End) {
+            const auto how = JournalRecord::endOf(record);
+            if (!how) {
+                damagedAt(number, QStringLiteral("an end that does not read"));
+                break;
+            }
+            journal.ending = *how;
+        } else {
+            damagedAt(number, QStringLiteral("an unknown record"));
+            break;
+        }
+    }
+    return journal;
+}

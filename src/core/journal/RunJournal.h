@@ -1,0 +1,31 @@
+#pragma once
+// A run's journal as read back: when it started, every picture it opened, which were open at its end, how it ended.
+
+#include "core/history/RunHistory.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+struct RunJournal {
+    QString path;
+    QDateTime start;
+    // In the order opened; open means open at the run's end.
+    std::vector<PictureRecord> pictures;
+    RunEnding ending = RunEnding::CutOff;
+    // The first line that does not read, 0 when every line does. What came before it still counts.
+    int damagedLine = 0;
+    QString damage;
+
+    bool damaged() const { return damagedLine > 0; }
+    int openAtEnd() const;
+    // "2026-12-08 17:03:12": how the run is named to the user.
+    QString startText() const;
+    // "Exit", "close box" or "cut off".
+    QString endingText() const;
+
+    // Reads the journal at path; whatever does not read makes it damaged from there on, never an error.
+    // A last line without its end was cut short while written and does not count.
+    static RunJournal read(const QString& path);
+};

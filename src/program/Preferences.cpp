@@ -1,0 +1,7 @@
+#include "program/Preferences.h"
+
+Preferences& Preferences::current()
+{
+    static Preferences preferences;
+    return preferences;
+}

@@ -1,0 +1,115 @@
+#include "shell/Run.h"
+
+#include "core/journal/Journal.h"
+#include "core/journal/RunJournal.h"
+#include "program/clsObject.h"
+#include "program/modGenes.h"
+#include "program/modObject.h"
+
+#include <QFileInfo>
+#include <QPointer>
+
+#include <vector>
+
+std::shared_ptr<clsObject> Run::open(std::optional<QPoint> corner)
+{
+    return openPicture([](clsObject& picture) { picture.Init(); },
+        [this](const clsObject& picture) { return openedBirth(picture); }, corner);
+}
+
+std::shared_ptr<clsObject> Run::openPicture(const std::function<void(clsObject&)>& init,
+    const std::function<BirthRecord(const clsObject&)>& birthOf, std::optional<QPoint> corner)
+{
+    auto picture = std::make_shared<clsObject>();
+    if (corner)
+        picture->Display().Place(*corner);
+    try {
+        init(*picture);
+    } catch (...) {
+        // The failed picture's window goes again; the error goes on to the guard.
+        picture->Unload();
+        throw;
+    }
+    modObject::Objects.add(modObject::KeyOf(picture->ID), picture);
+    record(picture, birthOf(*picture));
+    return picture;
+}
+
+BirthRecord Run::openedBirth(const clsObject& picture) const
+{
+    // The rate and the parents are those the genes were made with: each is refreshed as they are made.
+    BirthRecord birth;
+    if (picture.GenesFromFile()) {
+        birth = BirthRecord::fromFile(
+            QFileInfo(picture.Name).absoluteFilePath(), modGenes::MutationRate, m_history.savedBy(picture.Name));
+    } else {
+        std::vector<qint16> ticked;
+        modObject::Parents.forEach([&](const std::shared_ptr<clsObject>& parent) { ticked.push_back(parent->ID); });
+        birth = BirthRecord::fromBreeding(std::move(ticked), modGenes::MutationRate);
+    }
+    birth.flags = picture.DrawnWith();
+    return birth;
+}
+
+void Run::record(const std::shared_ptr<clsObject>& picture, BirthRecord birth)
+{
+    const qint16 id = picture->ID;
+    // The window may close after the run is gone.
+    const QPointer<RunHistory> history(&m_history);
+    picture->Display().SetEvents({
+        [history, id] {
+            if (history)
+                history->closed(id);
+        },
+        [history, id](const QString& fileName) {
+            if (history)
+                history->saved(id, fileName);
+        },
+    });
+    m_history.opened({ id, picture->Name, std::move(birth), picture->GenCode().Code(), picture->IsOpen() });
+}
+
+void Run::openCopy(qint16 id)
+{
+    if (const PictureRecord* found = m_history.find(id))
+        // A copy, as the history grows while the picture opens.
+        openCopy(PictureRecord(*found), QString());
+}
+
+void Run::openCopy(const PictureRecord& original, const QString& ofRun)
+{
+    const BirthRecord birth = BirthRecord::copy(original.id, original.birth.flags, ofRun);
+    openPicture([&](clsObject& copy) { copy.InitCopy(original.name, original.code, birth.flags); },
+        [&](const clsObject&) { return birth; });
+}
+
+void Run::recover(const RunJournal& run, bool all)
+{
+    const QString ofRun = run.startText();
+    for (const PictureRecord& picture : run.pictures) {
+        if (all || picture.open)
+            openCopy(picture, ofRun);
+    }
+}
+
+void Run::closeUnticked()
+{
+    std::vector<std::shared_ptr<clsObject>> unticked;
+    modObject::Objects.forEach([&](const std::shared_ptr<clsObject>& picture) {
+        if (picture->IsOpen() && !picture->IsParent())
+            unticked.push_back(picture);
+    });
+    // As Done on each of them.
+    for (const auto& picture : unticked)
+        picture->Unload();
+}
+
+void Run::keepIn(Journal& journal)
+{
+    journal.follow(m_history);
+}
+
+void Run::end(RunEnding how)
+{
+    m_history.ending(how);
+}

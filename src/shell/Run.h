@@ -1,0 +1,55 @@
+#pragma once
+// What a run does with its pictures: opens them (one by the Open command, copies of pictures of this run or an
+// earlier one), closes the unticked ones, and keeps every picture in its history, which its journal follows.
+// Every picture's birth record is made here.
+
+#include "core/history/RunHistory.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class Journal;
+class clsObject;
+struct RunJournal;
+
+class Run {
+public:
+    Run() = default;
+    Run(const Run&) = delete;
+    Run& operator=(const Run&) = delete;
+
+    // Steps 2 to 5 of the Open command, the window's frame at corner when one is given before it is shown.
+    // The rate box is the caller's to check.
+    std::shared_ptr<clsObject> open(std::optional<QPoint> corner = std::nullopt);
+    // Opens a new picture with exactly picture id's genetic code, drawn with its flags.
+    void openCopy(qint16 id);
+    // Reopens, as copies, the pictures of an earlier run that were open at its end, or all of them.
+    void recover(const RunJournal& run, bool all);
+    // As Done on every open picture whose Parent box is not ticked.
+    void closeUnticked();
+
+    // The journal that keeps this run from now on.
+    void keepIn(Journal& journal);
+    // From now on the run is ending, as how says.
+    void end(RunEnding how);
+
+    // Every picture of the run, open or closed.
+    RunHistory& history() { return m_history; }
+    const RunHistory& history() const { return m_history; }
+
+private:
+    // Opens a picture through init: one that fails to open is unloaded and never registered; one that opens is
+    // registered and entered in the history with the birth that birthOf gives it.
+    std::shared_ptr<clsObject> openPicture(const std::function<void(clsObject&)>& init,
+        const std::function<BirthRecord(const clsObject&)>& birthOf, std::optional<QPoint> corner = std::nullopt);
+    void openCopy(const PictureRecord& original, const QString& ofRun);
+    // How a picture the Open command opened came to be.
+    BirthRecord openedBirth(const clsObject& picture) const;
+    void record(const std::shared_ptr<clsObject>& picture, BirthRecord birth);
+
+    RunHistory m_history;
+};

@@ -1,0 +1,353 @@
+#include "core/drawing/WindowBackground.h"
+#include "ui/familytree/FamilyTreeWindow.h"
+
+#include "core/export/PictureRender.h"
+#include "core/export/SvgCompactor.h"
+#include "core/history/RunHistory.h"
+#include "ui/familytree/PictureNode.h"
+#include "core/genefile/GeneFileWriter.h"
+#include "core/files/ReplaceFile.h"
+#include "core/platform/RuntimeError.h"
+#include "ui/windows/Guard.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGraphicsLineItem>
+#include <QGraphicsScene>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace {
+
+constexpr double Spacing = 16;
+constexpr double GenerationGap = 24;
+constexpr int PicturesPerLine = 16;
+constexpr double ZoomStep = 1.25;
+constexpr double MinZoom = 0.05;
+constexpr double MaxZoom = 8;
+
+QImage thumbnailOf(const GeneticCode& snapshot, Drawing::Flags flags, const QColor& background)
+{
+    Drawing::RenderOptions options;
+    options.background = background;
+    try {
+        return Drawing::renderImage(snapshot, flags, options);
+    } catch (const std::exception&) {
+        // A picture that opened was drawn once already; a thumbnail that cannot be made stays blank.
+        return {};
+    }
+}
+
+QString openText(bool open)
+{
+    return open ? QStringLiteral("open") : QStringLiteral("closed");
+}
+
+} // namespace
+
+FamilyTreeWindow::FamilyTreeWindow(RunHistory& history, Commands commands, QWidget* parent)
+    : QGraphicsView(parent)
+    , m_history(history)
+    , m_commands(std::move(commands))
+    , m_scene(new QGraphicsScene(this))
+    , m_layout(PictureNode::size() + QSizeF(Spacing, Spacing), GenerationGap, PicturesPerLine)
+    , m_background(Drawing::windowBackground())
+{
+    setWindowTitle(QStringLiteral("Family Tree"));
+    setScene(m_scene);
+    setDragMode(QGraphicsView::ScrollHandDrag);
+    setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setRenderHint(QPainter::SmoothPixmapTransform);
+    resize(900, 600);
+
+    const auto addShortcut = [this](const QList<QKeySequence>& keys, double factor) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, factor] { zoomBy(factor); });
+        addAction(action);
+    };
+    addShortcut({ QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal) }, ZoomStep);
+    addShortcut({ QKeySequence::ZoomOut }, 1 / ZoomStep);
+
+    for (const PictureRecord& record : m_history.pictures())
+        addPicture(record);
+    connect(&m_history, &RunHistory::pictureOpened, this, [this](qint16 id) {
+        if (const PictureRecord* record = m_history.find(id))
+            addPicture(*record);
+    });
+    connect(&m_history, &RunHistory::pictureClosed, this, &FamilyTreeWindow::closePicture);
+}
+
+FamilyTreeWindow::~FamilyTreeWindow()
+{
+    m_thumbnailPool.clear();
+    m_thumbnailPool.waitForDone();
+}
+
+PictureNode* FamilyTreeWindow::node(qint16 id) const
+{
+    return m_nodes.value(id, nullptr);
+}
+
+std::vector<std::pair<qint16, qint16>> FamilyTreeWindow::lines() const
+{
+    std::vector<std::pair<qint16, qint16>> joined;
+    for (const Line& line : m_lines)
+        joined.emplace_back(line.parent, line.child);
+    return joined;
+}
+
+QString FamilyTreeWindow::toolTipOf(qint16 id) const
+{
+    const PictureRecord* record = m_history.find(id);
+    if (!record)
+        return {};
+    return QStringLiteral("Picture %1\nName: %2\nBirth: %3\nDrawn with %4\n%5")
+        .arg(QString::number(id), record->name.isEmpty() ? QStringLiteral("(none)") : record->name,
+            record->birth.describe(), BirthRecord::describe(record->birth.flags), openText(record->open));
+}
+
+void FamilyTreeWindow::addPicture(const PictureRecord& record)
+{
+    if (m_nodes.contains(record.id))
+        return;
+    auto* node = new PictureNode(record.id, [this](qint16 id) { requestThumbnail(id); });
+    node->setClosed(!record.open);
+    node->setToolTip(toolTipOf(record.id));
+    m_scene->addItem(node);
+    m_nodes.insert(record.id, node);
+
+    const std::vector<qint16> parents = record.birth.parentsInRun();
+    const bool moved = m_layout.add(record.id, parents);
+    for (const qint16 parent : parents) {
+        if (!m_nodes.contains(parent))
+            continue;
+        auto* item = m_scene->addLine(QLineF(), QPen(palette().color(QPalette::Mid), 1.5));
+        item->setZValue(-1);
+        m_lines.push_back({ parent, record.id, item });
+    }
+    if (moved) {
+        placeAll();
+    } else {
+        node->setPos(m_layout.position(record.id));
+        for (auto it = m_lines.rbegin(); it != m_lines.rend() && it->child == record.id; ++it)
+            it->item->setLine(QLineF(m_nodes.value(it->parent)->bottom(), node->top()));
+    }
+    m_scene->setSceneRect(QRectF(QPointF(-Spacing, -Spacing), m_layout.size() + QSizeF(Spacing, Spacing)));
+}
+
+void FamilyTreeWindow::placeAll()
+{
+    for (auto it = m_nodes.cbegin(); it != m_nodes.cend(); ++it)
+        it.value()->setPos(m_layout.position(it.key()));
+    for (const Line& line : m_lines)
+        line.item->setLine(QLineF(m_nodes.value(line.parent)->bottom(), m_nodes.value(line.child)->top()));
+}
+
+void FamilyTreeWindow::requestThumbnail(qint16 id)
+{
+    const PictureRecord* record = m_history.find(id);
+    if (!record)
+        return;
+    const GeneticCode code = record->code;
+    const Drawing::Flags flags = record->birth.flags;
+    const QColor background = m_background;
+    FamilyTreeWindow* window = this;
+    m_thumbnailPool.start([window, id, code, flags, background] {
+        QImage thumbnail = thumbnailOf(code, flags, background);
+        // The window empties the pool and waits for it before it goes, and a call still queued for it
+        // goes with it: the window is alive wherever this runs.
+        QMetaObject::invokeMethod(
+            window,
+            [window, id, thumbnail = std::move(thumbnail)] {
+                if (PictureNode* node = window->node(id))
+                    node->setThumbnail(thumbnail);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void FamilyTreeWindow::completeThumbnails()
+{
+    m_thumbnailPool.waitForDone();
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    for (const PictureRecord& record : m_history.pictures()) {
+        PictureNode* node = m_nodes.value(record.id);
+        if (node && !node->hasThumbnail())
+            node->setThumbnail(thumbnailOf(record.code, record.birth.flags, m_background));
+    }
+}
+
+bool FamilyTreeWindow::visibleThumbnailsComplete() const
+{
+    for (QGraphicsItem* item : items(viewport()->rect()))
+        if (item->type() == PictureNode::Type && !static_cast<PictureNode*>(item)->hasThumbnail())
+            return false;
+    return true;
+}
+
+void FamilyTreeWindow::closePicture(qint16 id)
+{
+    if (PictureNode* node = m_nodes.value(id)) {
+        node->setClosed(true);
+        node->setToolTip(toolTipOf(id));
+    }
+}
+
+PictureNode* FamilyTreeWindow::nodeAt(const QPoint& viewPoint) const
+{
+    for (QGraphicsItem* item : items(viewPoint))
+        if (item->type() == PictureNode::Type)
+            return static_cast<PictureNode*>(item);
+    return nullptr;
+}
+
+void FamilyTreeWindow::zoomBy(double factor)
+{
+    const double now = transform().m11();
+    const double wanted = std::clamp(now * factor, MinZoom, MaxZoom);
+    scale(wanted / now, wanted / now);
+}
+
+void FamilyTreeWindow::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QGraphicsView::wheelEvent(event);
+        return;
+    }
+    // One notch of an ordinary wheel is 120.
+    zoomBy(std::pow(ZoomStep, event->angleDelta().y() / 120.0));
+    event->accept();
+}
+
+void FamilyTreeWindow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    PictureNode* picture = nodeAt(event->position().toPoint());
+    if (!picture || event->button() != Qt::LeftButton) {
+        QGraphicsView::mouseDoubleClickEvent(event);
+        return;
+    }
+    reopen(picture->id());
+}
+
+void FamilyTreeWindow::reopen(qint16 id)
+{
+    Guard::run(this, [&] {
+        if (m_commands.reopen)
+            m_commands.reopen(id);
+    });
+}
+
+void FamilyTreeWindow::exportPicture(qint16 id)
+{
+    Guard::run(this, [&] {
+        if (m_commands.exportPicture)
+            m_commands.exportPicture(id);
+    });
+}
+
+void FamilyTreeWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    if (PictureNode* picture = nodeAt(event->pos())) {
+        const qint16 id = picture->id();
+        connect(menu.addAction(QStringLiteral("&Reopen")), &QAction::triggered, this, [this, id] { reopen(id); });
+        connect(menu.addAction(QStringLiteral("&Save Genetic Code As...")), &QAction::triggered, this,
+            [this, id] { askSaveGeneticCode(id); });
+        connect(menu.addAction(QStringLiteral("&Export Picture...")), &QAction::triggered, this,
+            [this, id] { exportPicture(id); });
+    } else {
+        connect(menu.addAction(QStringLiteral("Export &Family Tree...")), &QAction::triggered, this,
+            [this] { askExportTree(); });
+    }
+    menu.exec(event->globalPos());
+}
+
+void FamilyTreeWindow::askSaveGeneticCode(qint16 id)
+{
+    auto* dialog = new QFileDialog(this, QStringLiteral("Save Genetic Code As"), QString(),
+        QStringLiteral("Genetic code files (*.gen);;All files (*)"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->selectFile(QStringLiteral("picture-%1.gen").arg(id));
+    connect(dialog, &QFileDialog::fileSelected, this,
+        [this, id](const QString& fileName) { Guard::run(this, [&] { saveGeneticCode(id, fileName); }); });
+    dialog->open();
+}
+
+void FamilyTreeWindow::askExportTree()
+{
+    auto* dialog = new QFileDialog(this, QStringLiteral("Export Family Tree"), QString(),
+        QStringLiteral("PNG image (*.png);;SVG drawing (*.svg)"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->selectFile(QStringLiteral("family-tree.png"));
+    connect(dialog, &QFileDialog::fileSelected, this,
+        [this](const QString& fileName) { Guard::run(this, [&] { exportTree(fileName); }); });
+    dialog->open();
+}
+
+void FamilyTreeWindow::saveGeneticCode(qint16 id, const QString& fileName)
+{
+    const PictureRecord* record = m_history.find(id);
+    if (!record)
+        return;
+    GeneFileWriter::Save(record->code, fileName);
+    m_history.saved(id, fileName);
+}
+
+void FamilyTreeWindow::exportTree(const QString& fileName)
+{
+    const auto format = Drawing::formatOfFileName(fileName);
+    if (format != Drawing::Format::Png && format != Drawing::Format::Svg)
+        throw RuntimeError(RuntimeError::InvalidArgument, QStringLiteral("A family tree is exported as .png or .svg"),
+            QStringLiteral("(not \"%1\")").arg(QFileInfo(fileName).fileName()));
+    completeThumbnails();
+    const QRectF source = m_scene->itemsBoundingRect().adjusted(-Spacing, -Spacing, Spacing, Spacing);
+    const QSize size = source.size().toSize();
+    QByteArray bytes;
+    if (format == Drawing::Format::Png) {
+        if (Drawing::imageBytes(size) > Drawing::MaxImageBytes)
+            throw RuntimeError(RuntimeError::OutOfMemory, RuntimeError::standardText(RuntimeError::OutOfMemory),
+                QStringLiteral("(a %1 x %2 pixel image of the family tree is more than the %3 MB allowed; export it "
+                               "as SVG)")
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg(Drawing::MaxImageBytes / (1024 * 1024)));
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(m_background);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        m_scene->render(&painter, QRectF(QPointF(0, 0), source.size()), source);
+        painter.end();
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+    } else {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setResolution(96);
+        generator.setSize(size);
+        generator.setViewBox(QRectF(QPointF(0, 0), source.size()));
+        generator.setTitle(QStringLiteral("Family Tree"));
+        QPainter painter(&generator);
+        painter.fillRect(QRectF(QPointF(0, 0), source.size()), m_background);
+        m_scene->render(&painter, QRectF(QPointF(0, 0), source.size()), source);
+        painter.end();
+        bytes = SvgCompactor::compact(bytes);
+    }
+    Files::replaceFile(fileName, bytes);
+}

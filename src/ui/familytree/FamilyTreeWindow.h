@@ -1,0 +1,83 @@
+#pragma once
+// The run's family tree: every picture, open or closed, in generations from the top, lines from parents to children.
+
+#include "ui/familytree/FamilyLayout.h"
+
+#include <QGraphicsView>
+#include <QHash>
+#include <QThreadPool>
+
+#include <functional>
+#include <vector>
+
+class PictureNode;
+class QGraphicsLineItem;
+class QGraphicsScene;
+class RunHistory;
+struct PictureRecord;
+
+class FamilyTreeWindow final : public QGraphicsView {
+    Q_OBJECT
+
+public:
+    // What the window asks of the program for a picture of the run.
+    struct Commands {
+        std::function<void(qint16 id)> reopen;
+        std::function<void(qint16 id)> exportPicture;
+    };
+
+    FamilyTreeWindow(RunHistory& history, Commands commands, QWidget* parent = nullptr);
+    ~FamilyTreeWindow() override;
+
+    // The node of picture id, or null.
+    PictureNode* node(qint16 id) const;
+    const FamilyLayout& layout() const { return m_layout; }
+    // Each line joins a parent to a child.
+    std::vector<std::pair<qint16, qint16>> lines() const;
+    // The text shown when the pointer rests on picture id.
+    QString toolTipOf(qint16 id) const;
+
+    // What the picture menu's items do for picture id.
+    void reopen(qint16 id);
+    void exportPicture(qint16 id);
+    // Writes picture id's genetic code as a genetic code file, and records the save.
+    void saveGeneticCode(qint16 id, const QString& fileName);
+    // Writes the whole tree of pictures as PNG or SVG, by the name's suffix.
+    void exportTree(const QString& fileName);
+    // Zooms by factor, keeping the point under the pointer still.
+    void zoomBy(double factor);
+    // Makes every missing thumbnail now, on this thread.
+    void completeThumbnails();
+    // Whether every picture in sight shows its thumbnail.
+    bool visibleThumbnailsComplete() const;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void addPicture(const PictureRecord& record);
+    void placeAll();
+    void requestThumbnail(qint16 id);
+    void closePicture(qint16 id);
+    PictureNode* nodeAt(const QPoint& viewPoint) const;
+    void askSaveGeneticCode(qint16 id);
+    void askExportTree();
+
+    struct Line {
+        qint16 parent;
+        qint16 child;
+        QGraphicsLineItem* item;
+    };
+
+    RunHistory& m_history;
+    Commands m_commands;
+    QGraphicsScene* m_scene;
+    FamilyLayout m_layout;
+    QHash<qint16, PictureNode*> m_nodes;
+    std::vector<Line> m_lines;
+    QColor m_background;
+    // Thumbnails are drawn here; pending ones are dropped when the window goes.
+    QThreadPool m_thumbnailPool;
+};

@@ -1,0 +1,219 @@
+#include "vantrell-render/CommandLine.h"
+
+#include "vantrell-render/JobList.h"
+#include "vantrell-render/RandomCodes.h"
+
+#include <QColor>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPalette>
+
+namespace CommandLine {
+
+namespace {
+
+// The thread count is for tests and benchmarks, which compare one thread with all.
+constexpr int MaxThreads = 1024;
+constexpr int MaxColumns = 1000;
+
+// A usage error: says what is wrong, before the help.
+struct Refusal {
+    QString why;
+};
+
+void addOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Renders Vantrell genetic code files as PNG, SVG or PDF pictures, without a display."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Genetic code files to render, in this order."),
+        QStringLiteral("FILE..."));
+    parser.addOptions({
+        { { QStringLiteral("o"), QStringLiteral("output") }, QStringLiteral("Write the one FILE's picture as PATH."),
+            QStringLiteral("PATH") },
+        { { QStringLiteral("d"), QStringLiteral("output-dir") },
+            QStringLiteral("Write each FILE's picture into DIR, named after FILE with the format's suffix."),
+            QStringLiteral("DIR") },
+        { { QStringLiteral("f"), QStringLiteral("format") },
+            QStringLiteral("png, svg or pdf (default: the output's suffix, else png)."), QStringLiteral("FORMAT") },
+        { { QStringLiteral("s"), QStringLiteral("scale") },
+            QStringLiteral("Pixels for each pixel of the window's drawing, 1 to 32 (default 1)."), QStringLiteral("N"),
+            QStringLiteral("1") },
+        { QStringLiteral("whole"), QStringLiteral("The whole tree instead of the window's frame.") },
+        { QStringLiteral("smooth"), QStringLiteral("Antialiased edges (the default above scale 1).") },
+        { QStringLiteral("no-smooth"), QStringLiteral("Every pixel in its segment's own colour, as in the window.") },
+        { QStringLiteral("background"),
+            QStringLiteral("The background: a colour name or #rrggbb (default: the window's)."),
+            QStringLiteral("COLOR") },
+        { QStringLiteral("transparent"), QStringLiteral("No background.") },
+        { QStringLiteral("no-done"), QStringLiteral("As Genes > Done unticked: Done traits end no branch.") },
+        { QStringLiteral("draw"), QStringLiteral("As Genes > Draw ticked: Draw traits hide segments.") },
+        { QStringLiteral("sheet"),
+            QStringLiteral("Also write one contact sheet of every FILE with its name (.png, .svg or .pdf)."),
+            QStringLiteral("PATH") },
+        { QStringLiteral("columns"), QStringLiteral("Pictures in a row of the sheet (default: a square)."),
+            QStringLiteral("N") },
+        { QStringLiteral("random"),
+            QStringLiteral("First write N random genetic codes, rendered too with -d or --sheet."),
+            QStringLiteral("N") },
+        { QStringLiteral("seed"), QStringLiteral("The seed of the random codes: the same S, the same files."),
+            QStringLiteral("S") },
+        { QStringLiteral("prefix"),
+            QStringLiteral("Random codes are named P0001.gen, P0002.gen, ... (default random-)."), QStringLiteral("P"),
+            QStringLiteral("random-") },
+    });
+    QCommandLineOption threads(QStringLiteral("threads"), QString(), QStringLiteral("N"));
+    threads.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(threads);
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+int integer(const QCommandLineParser& parser, const QString& option, int low, int high, const QString& range)
+{
+    bool ok = false;
+    const int value = parser.value(option).toInt(&ok);
+    if (!ok || value < low || value > high)
+        throw Refusal { QStringLiteral("--%1 takes %2, not \"%3\"").arg(option, range, parser.value(option)) };
+    return value;
+}
+
+void refuseTogether(const QCommandLineParser& parser, const QString& a, const QString& b)
+{
+    if (parser.isSet(a) && parser.isSet(b))
+        throw Refusal { QStringLiteral("--%1 and --%2 cannot be given together").arg(a, b) };
+}
+
+void refuseWithout(const QCommandLineParser& parser, const QString& option, const QString& needed)
+{
+    if (parser.isSet(option) && !parser.isSet(needed))
+        throw Refusal { QStringLiteral("--%1 needs --%2").arg(option, needed) };
+}
+
+// The help, naming the program as it is typed rather than by the path it was started from.
+QString helpText(const QCommandLineParser& parser)
+{
+    QString text = parser.helpText();
+    const QStringList arguments = QCoreApplication::arguments();
+    if (!arguments.isEmpty())
+        text.replace(QStringLiteral("Usage: %1 ").arg(arguments.first()),
+            QStringLiteral("Usage: %1 ").arg(QCoreApplication::applicationName()));
+    return text;
+}
+
+RenderRequest requestOf(const QCommandLineParser& parser)
+{
+    RenderRequest request;
+    request.files = parser.positionalArguments();
+    request.output = parser.value(QStringLiteral("output"));
+    request.outputDir = parser.value(QStringLiteral("output-dir"));
+    if (parser.isSet(QStringLiteral("output")) && request.output.isEmpty())
+        throw Refusal { QStringLiteral("--output needs a file name") };
+    if (parser.isSet(QStringLiteral("output-dir")) && request.outputDir.isEmpty())
+        throw Refusal { QStringLiteral("--output-dir needs a folder name") };
+    refuseTogether(parser, QStringLiteral("output"), QStringLiteral("output-dir"));
+
+    if (parser.isSet(QStringLiteral("format"))) {
+        request.format = Drawing::formatNamed(parser.value(QStringLiteral("format")));
+        if (!request.format)
+            throw Refusal {
+                QStringLiteral("--format takes png, svg or pdf, not \"%1\"").arg(parser.value(QStringLiteral("format")))
+            };
+    }
+
+    Drawing::RenderOptions& options = request.settings.options;
+    options.scale = integer(parser, QStringLiteral("scale"), Drawing::MinScale, Drawing::MaxScale,
+        QStringLiteral("a whole number from %1 to %2").arg(Drawing::MinScale).arg(Drawing::MaxScale));
+    options.frame = parser.isSet(QStringLiteral("whole")) ? Drawing::Frame::WholeTree : Drawing::Frame::Window;
+    refuseTogether(parser, QStringLiteral("smooth"), QStringLiteral("no-smooth"));
+    // At scale 1 the picture is the window's own, pixel for pixel; above it, jagged steps would grow with it.
+    options.smooth
+        = parser.isSet(QStringLiteral("smooth")) || (options.scale > 1 && !parser.isSet(QStringLiteral("no-smooth")));
+    refuseTogether(parser, QStringLiteral("background"), QStringLiteral("transparent"));
+    // The drawing area's background in the window.
+    options.background = QGuiApplication::palette().color(QPalette::Window);
+    if (parser.isSet(QStringLiteral("background"))) {
+        const QString name = parser.value(QStringLiteral("background"));
+        options.background = QColor::fromString(name);
+        if (!options.background.isValid())
+            throw Refusal { QStringLiteral("--background takes a colour name or #rrggbb, not \"%1\"").arg(name) };
+    }
+    if (parser.isSet(QStringLiteral("transparent")))
+        options.background = Qt::transparent;
+    request.settings.flags.useDone = !parser.isSet(QStringLiteral("no-done"));
+    request.settings.flags.useDraw = parser.isSet(QStringLiteral("draw"));
+
+    request.sheet = parser.value(QStringLiteral("sheet"));
+    if (parser.isSet(QStringLiteral("sheet")) && !Drawing::formatOfFileName(request.sheet))
+        throw Refusal {
+            QStringLiteral("--sheet needs a name ending in .png, .svg or .pdf, not \"%1\"").arg(request.sheet)
+        };
+    refuseWithout(parser, QStringLiteral("columns"), QStringLiteral("sheet"));
+    if (parser.isSet(QStringLiteral("columns")))
+        request.columns = integer(parser, QStringLiteral("columns"), 1, MaxColumns,
+            QStringLiteral("a whole number from 1 to %1").arg(MaxColumns));
+
+    refuseWithout(parser, QStringLiteral("random"), QStringLiteral("seed"));
+    refuseWithout(parser, QStringLiteral("seed"), QStringLiteral("random"));
+    refuseWithout(parser, QStringLiteral("prefix"), QStringLiteral("random"));
+    if (parser.isSet(QStringLiteral("random"))) {
+        request.randomCount = integer(parser, QStringLiteral("random"), 1, RandomCodes::MaxCount,
+            QStringLiteral("a whole number from 1 to %1").arg(RandomCodes::MaxCount));
+        bool ok = false;
+        request.seed = parser.value(QStringLiteral("seed")).toULongLong(&ok);
+        if (!ok)
+            throw Refusal { QStringLiteral("--seed takes a whole number from 0 to 18446744073709551615, not \"%1\"")
+                                .arg(parser.value(QStringLiteral("seed"))) };
+        request.prefix = parser.value(QStringLiteral("prefix"));
+        if (request.prefix.isEmpty())
+            throw Refusal { QStringLiteral("--prefix needs some text") };
+    }
+    if (parser.isSet(QStringLiteral("threads")))
+        request.threads = integer(parser, QStringLiteral("threads"), 1, MaxThreads,
+            QStringLiteral("a whole number from 1 to %1").arg(MaxThreads));
+
+    const qsizetype inputs = request.files.size() + request.randomCount;
+    if (inputs == 0)
+        throw Refusal { QStringLiteral("no genetic code file to render") };
+    if (!request.output.isEmpty() && inputs > 1)
+        throw Refusal {
+            QStringLiteral("--output writes one picture, but %1 files are to be rendered; use --output-dir").arg(inputs)
+        };
+    if (!request.files.isEmpty() && request.output.isEmpty() && request.outputDir.isEmpty() && request.sheet.isEmpty())
+        throw Refusal { QStringLiteral("nothing to write: give --output, --output-dir or --sheet") };
+    if (const QString why = JobList::clash(JobList::make(request, JobList::inputs(request)), request.sheet);
+        !why.isEmpty())
+        throw Refusal { why };
+    return request;
+}
+
+} // namespace
+
+Parsed parse(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    Parsed parsed;
+    try {
+        if (!parser.parse(arguments))
+            throw Refusal { parser.errorText() };
+        if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+            parsed.action = Parsed::Action::Help;
+            parsed.text = helpText(parser);
+            return parsed;
+        }
+        if (parser.isSet(QStringLiteral("version"))) {
+            parsed.action = Parsed::Action::Version;
+            parsed.text = QStringLiteral("%1 %2\n").arg(
+                QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
+            return parsed;
+        }
+        parsed.request = requestOf(parser);
+    } catch (const Refusal& refusal) {
+        parsed.action = Parsed::Action::UsageError;
+        parsed.text = refusal.why + QStringLiteral("\n\n") + helpText(parser);
+    }
+    return parsed;
+}
+
+} // namespace CommandLine

@@ -1,0 +1,37 @@
+#pragma once
+// What one run of vantrell-render is asked to do, as its command line gives it.
+
+#include "core/drawing/DrawFlags.h"
+#include "core/export/PictureRender.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+
+// How every picture of a run is drawn.
+struct PictureSettings {
+    Drawing::RenderOptions options;
+    Drawing::Flags flags;
+};
+
+struct RenderRequest {
+    // The genetic code files named on the command line, in their order.
+    QStringList files;
+    // -o: the one picture's file; -d: the folder of every picture (and of random codes).
+    QString output;
+    QString outputDir;
+    // -f; without it each picture takes its output's suffix, else PNG.
+    std::optional<Drawing::Format> format;
+    PictureSettings settings;
+    QString sheet;
+    // 0: as many as make the sheet about square.
+    int columns = 0;
+    // --random: how many codes to write first, from which seed, under which name.
+    int randomCount = 0;
+    std::uint64_t seed = 0;
+    QString prefix = QStringLiteral("random-");
+    // 0: one for each core.
+    int threads = 0;
+};

@@ -1,0 +1,40 @@
+// vantrell-render: renders genetic code files as pictures and contact sheets, without a display.
+
+#include "core/platform/QuietMessages.h"
+#include "vantrell-render/CommandLine.h"
+#include "vantrell-render/RenderRun.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    // Pictures are drawn into memory; no display is needed, or used when there is one.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a desktop session (as root, from cron, in CI) Qt says so on every start; it tells nothing here.
+    QuietMessages::install({ QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR") });
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("vantrell-render"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(VANTRELL_VERSION));
+    // Random codes come out the same on every machine; the reader takes either decimal separator.
+    QLocale::setDefault(QLocale::c());
+
+    const CommandLine::Parsed parsed = CommandLine::parse(QGuiApplication::arguments());
+    switch (parsed.action) {
+    case CommandLine::Parsed::Action::Help:
+    case CommandLine::Parsed::Action::Version:
+        std::fputs(qPrintable(parsed.text), stdout);
+        return 0;
+    case CommandLine::Parsed::Action::UsageError:
+        std::fprintf(stderr, "vantrell-render: %s", qPrintable(parsed.text));
+        return 2;
+    case CommandLine::Parsed::Action::Render:
+        break;
+    }
+    const QStringList failures = RenderRun::run(parsed.request);
+    for (const QString& failure : failures)
+        std::fprintf(stderr, "vantrell-render: %s\n", qPrintable(failure));
+    return failures.isEmpty() ? 0 : 1;
+}

@@ -1,0 +1,60 @@
+#include "core/history/BirthRecord.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+struct DescribeCase {
+    const char* name;
+    BirthRecord birth;
+    const char* text;
+    std::vector<qint16> parentsInRun;
+};
+
+BirthRecord savedBy(BirthRecord birth, qint16 id)
+{
+    birth.parents = { id };
+    return birth;
+}
+
+const DescribeCase describeCases[] = {
+    { "File", BirthRecord::fromFile(QStringLiteral("/home/me/tree.gen"), 0.05),
+        "read from /home/me/tree.gen at rate 0.05", {} },
+    { "FileSavedInTheRun", savedBy(BirthRecord::fromFile(QStringLiteral("/tmp/a.gen"), 0), 4),
+        "read from /tmp/a.gen at rate 0, as saved by 4", { 4 } },
+    { "BredFromOne", BirthRecord::fromBreeding({ 3 }, 0.1), "bred from 3 at rate 0.1", { 3 } },
+    { "BredFromThree", BirthRecord::fromBreeding({ 1, 2, 5 }, 0.25), "bred from 1, 2 and 5 at rate 0.25", { 1, 2, 5 } },
+    { "NoParentTicked", BirthRecord::fromBreeding({}, 0.1), "random at rate 0.1", {} },
+    { "RateOfOne", BirthRecord::fromBreeding({ 2 }, 1), "random at rate 1", {} },
+    { "Copy", BirthRecord::copy(7, {}), "copy of 7", { 7 } },
+    { "CopyOfAnEarlierRun", BirthRecord::copy(7, {}, QStringLiteral("2026-12-08 17:03:12")),
+        "picture 7 of the run of 2026-12-08 17:03:12", {} },
+};
+
+class BirthRecordDescribe : public testing::TestWithParam<DescribeCase> { };
+
+TEST_P(BirthRecordDescribe, SaysHowThePictureCameToBe)
+{
+    EXPECT_EQ(GetParam().birth.describe().toStdString(), GetParam().text);
+    EXPECT_EQ(GetParam().birth.parentsInRun(), GetParam().parentsInRun);
+}
+
+INSTANTIATE_TEST_SUITE_P(Births, BirthRecordDescribe, testing::ValuesIn(describeCases),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BirthRecord, BreedingWithoutParentsOrAtRateOneIsRandomAndKeepsNoParents)
+{
+    EXPECT_EQ(BirthRecord::fromBreeding({}, 0.5).kind, BirthRecord::Kind::Random);
+    EXPECT_EQ(BirthRecord::fromBreeding({ 1 }, 1.0).kind, BirthRecord::Kind::Random);
+    EXPECT_TRUE(BirthRecord::fromBreeding({ 1 }, 1.0).parents.empty());
+    EXPECT_EQ(BirthRecord::fromBreeding({ 1 }, 0.999).kind, BirthRecord::Kind::Bred);
+}
+
+TEST(BirthRecord, DescribesTheFlags)
+{
+    EXPECT_EQ(BirthRecord::describe(Drawing::Flags { true, false }), QStringLiteral("Done on, Draw off"));
+    EXPECT_EQ(BirthRecord::describe(Drawing::Flags { false, true }), QStringLiteral("Done off, Draw on"));
+}
+
+} // namespace

@@ -1,0 +1,213 @@
+// vantrell-render's failures: bad files fail alone (exit 1), bad command lines fail before anything (exit 2),
+// and a full disk leaves no partial file.
+
+#include "support/RenderTesting.h"
+#include "support/ScopedTmpfs.h"
+
+#include <functional>
+#include <ostream>
+#include <sys/stat.h>
+
+namespace {
+
+using namespace RenderTesting;
+
+struct BadFileCase {
+    const char* name;
+    // Makes the bad file in folder and gives the name to render.
+    std::function<QString(const QString& folder)> make;
+    const char* reason;
+};
+
+void PrintTo(const BadFileCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+void writeBytes(const QString& fileName, const QByteArray& bytes)
+{
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// The sample's file with line (counted from 1) replaced, or cut off after count lines.
+QByteArray sampleLines(const QString& folder, int count, int line = 0, const QByteArray& text = {})
+{
+    const QString name = folder + "/whole.gen";
+    writeSample(name);
+    QList<QByteArray> lines = readFile(name).split('\n');
+    QFile::remove(name);
+    if (line > 0)
+        lines[line - 1] = text + '\r';
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes += lines[i] + '\n';
+    return bytes;
+}
+
+class RenderBadFileTest : public RenderToolTest, public testing::WithParamInterface<BadFileCase> { };
+
+TEST_P(RenderBadFileTest, FailsNamingTheFileAndRendersTheOthers)
+{
+    writeSample(path("first.gen"));
+    writeSample(path("last.gen"));
+    const QString bad = GetParam().make(dir.path());
+
+    const ToolRun result = run({ "first.gen", bad, "last.gen", "-d", "out", "--sheet", "sheet.png" });
+
+    EXPECT_EQ(result.exitCode, 1);
+    const QString err = QString::fromLocal8Bit(result.err);
+    EXPECT_TRUE(err.startsWith(QStringLiteral("vantrell-render: "))) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("\"%1\"").arg(bad))) << err.toStdString();
+    EXPECT_TRUE(err.contains(QLatin1String(GetParam().reason))) << err.toStdString();
+    EXPECT_EQ(err.count(u'\n'), 1) << err.toStdString();
+    EXPECT_EQ(entries(path("out")), QStringList({ "first.png", "last.png" }));
+    // The sheet holds the two others side by side.
+    EXPECT_EQ(QImage(path("sheet.png")).size(), QSize(2 * 8 + 2 * 113 + 8, 2 * 8 + 105 + 16));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, RenderBadFileTest,
+    testing::Values(BadFileCase { "Missing", [](const QString&) { return QStringLiteral("missing.gen"); },
+                        "No such file or directory (error 76)" },
+        BadFileCase { "Folder",
+            [](const QString& folder) {
+                QDir(folder).mkdir("folder.gen");
+                return QStringLiteral("folder.gen");
+            },
+            "Is a directory (error 75)" },
+        BadFileCase { "Fifo",
+            [](const QString& folder) {
+                EXPECT_EQ(::mkfifo(QFile::encodeName(folder + "/fifo.gen").constData(), 0600), 0);
+                return QStringLiteral("fifo.gen");
+            },
+            "Not a regular file (error 75)" },
+        BadFileCase { "EndsInsideARecord",
+            [](const QString& folder) {
+                writeBytes(folder + "/short.gen", sampleLines(folder, 13));
+                return QStringLiteral("short.gen");
+            },
+            "Input past end of file (error 62) in \"short.gen\", line 14 (Done of gene 1)" },
+        BadFileCase { "LastRecordWithoutItsEmptyLine",
+            [](const QString& folder) {
+                writeBytes(folder + "/short.gen", sampleLines(folder, 107));
+                return QStringLiteral("short.gen");
+            },
+            "Input past end of file (error 62) in \"short.gen\", line 108 (empty line ending gene 11)" },
+        BadFileCase { "LettersForANumber",
+            [](const QString& folder) {
+                writeBytes(folder + "/bad.gen", sampleLines(folder, 108, 11, "blue"));
+                return QStringLiteral("bad.gen");
+            },
+            "Type mismatch (error 13) in \"bad.gen\", line 11 (ColorBlue of gene 1): \"blue\"" },
+        BadFileCase { "NumberTooBig",
+            [](const QString& folder) {
+                writeBytes(folder + "/big.gen", sampleLines(folder, 108, 16, "40000"));
+                return QStringLiteral("big.gen");
+            },
+            "Overflow (error 6) in \"big.gen\", line 16 (Length of gene 1): \"40000\"" },
+        BadFileCase { "DrawingLeavesTheRange",
+            [](const QString& folder) {
+                writeBytes(folder + "/far.gen", sampleLines(folder, 108, 7, "-32768"));
+                return QStringLiteral("far.gen");
+            },
+            "Overflow (error 6)" }),
+    [](const testing::TestParamInfo<BadFileCase>& info) { return info.param.name; });
+
+struct UsageCase {
+    const char* name;
+    QStringList arguments;
+    const char* why;
+};
+
+void PrintTo(const UsageCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class RenderUsageTest : public RenderToolTest, public testing::WithParamInterface<UsageCase> { };
+
+TEST_P(RenderUsageTest, ExitsWith2AndTheUsageWritingNothing)
+{
+    writeSample(path("tree.gen"));
+    QDir(dir.path()).mkpath("a/x");
+    writeSample(path("a/x/tree.gen"));
+    const QStringList before = entries(dir.path());
+
+    const ToolRun result = run(GetParam().arguments);
+
+    EXPECT_EQ(result.exitCode, 2);
+    const QString err = QString::fromLocal8Bit(result.err);
+    EXPECT_TRUE(err.startsWith(QStringLiteral("vantrell-render: %1").arg(QLatin1String(GetParam().why))))
+        << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("Usage: vantrell-render [options] FILE..."))) << err.toStdString();
+    EXPECT_TRUE(result.out.isEmpty());
+    EXPECT_EQ(entries(dir.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(CommandLines, RenderUsageTest,
+    testing::Values(UsageCase { "UnknownOption", { "--frobnicate", "tree.gen", "-o", "t.png" }, "Unknown option" },
+        UsageCase { "MissingValue", { "tree.gen", "-o" }, "Missing value after '-o'" },
+        UsageCase { "ScaleZero", { "tree.gen", "-o", "t.png", "-s", "0" }, "--scale takes a whole number from 1" },
+        UsageCase { "Scale33", { "tree.gen", "-o", "t.png", "-s", "33" }, "--scale takes a whole number from 1" },
+        UsageCase { "ScaleInWords", { "tree.gen", "-o", "t.png", "-s", "two" }, "--scale takes" },
+        UsageCase { "UnknownFormat", { "tree.gen", "-o", "t.gif", "-f", "gif" }, "--format takes png, svg or pdf" },
+        UsageCase { "SmoothAndNoSmooth", { "tree.gen", "-o", "t.png", "--smooth", "--no-smooth" },
+            "--smooth and --no-smooth cannot" },
+        UsageCase {
+            "NoColour", { "tree.gen", "-o", "t.png", "--background", "nocolour" }, "--background takes a colour" },
+        UsageCase { "BackgroundAndTransparent", { "tree.gen", "-o", "t.png", "--background", "red", "--transparent" },
+            "--background and --transparent" },
+        UsageCase { "NoFile", { "-d", "out" }, "no genetic code file" },
+        UsageCase { "NothingToWrite", { "tree.gen" }, "nothing to write" },
+        UsageCase { "OutputForTwoFiles", { "tree.gen", "a/x/tree.gen", "-o", "t.png" }, "--output writes one" },
+        UsageCase { "OutputAndFolder", { "tree.gen", "-o", "t.png", "-d", "out" }, "--output and --output-dir" },
+        UsageCase { "TwoFilesOneOutput", { "tree.gen", "a/x/tree.gen", "-d", "out" }, "\"tree.gen\" and" },
+        UsageCase { "SheetOverAPicture", { "tree.gen", "-d", "out", "--sheet", "out/tree.png" },
+            "\"tree.gen\" and the contact sheet" },
+        UsageCase { "SheetOfAnUnknownFormat", { "tree.gen", "--sheet", "sheet.gif" }, "--sheet needs a name" },
+        UsageCase { "ColumnsWithoutSheet", { "tree.gen", "-d", "out", "--columns", "2" }, "--columns needs --sheet" },
+        UsageCase { "ColumnsZero", { "tree.gen", "--sheet", "s.png", "--columns", "0" }, "--columns takes" },
+        UsageCase { "RandomWithoutSeed", { "--random", "3" }, "--random needs --seed" },
+        UsageCase { "SeedWithoutRandom", { "tree.gen", "-d", "out", "--seed", "3" }, "--seed needs --random" },
+        UsageCase { "PrefixWithoutRandom", { "tree.gen", "-d", "out", "--prefix", "x" }, "--prefix needs --random" },
+        UsageCase { "RandomZero", { "--random", "0", "--seed", "1" }, "--random takes" },
+        UsageCase { "NegativeSeed", { "--random", "2", "--seed", "-1" }, "--seed takes" }),
+    [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
+
+struct FullDiskCase {
+    const char* name;
+    QStringList options;
+};
+
+void PrintTo(const FullDiskCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class RenderFullDiskTest : public RenderToolTest, public testing::WithParamInterface<FullDiskCase> { };
+
+TEST_P(RenderFullDiskTest, LeavesNoPartialFile)
+{
+    ScopedTmpfs tmpfs(64);
+    if (!tmpfs.mounted())
+        GTEST_SKIP() << tmpfs.refusal().toStdString();
+    writeSample(path("tree.gen"));
+    QStringList arguments { path("tree.gen"), "--no-done", "-s", "32" };
+    for (const QString& option : GetParam().options)
+        arguments.append(QString(option).replace("DISK", tmpfs.path()));
+
+    const ToolRun result = run(arguments);
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(result.err.contains("No space left on device (error 61)")) << result.err.toStdString();
+    EXPECT_EQ(entries(tmpfs.path()), QStringList {});
+}
+
+INSTANTIATE_TEST_SUITE_P(Outputs, RenderFullDiskTest,
+    testing::Values(FullDiskCase { "Picture", { "-o", "DISK/tree.png" } },
+        FullDiskCase { "PictureInAFolder", { "-d", "DISK" } },
+        FullDiskCase { "Sheet", { "--sheet", "DISK/sheet.png" } }),
+    [](const testing::TestParamInfo<FullDiskCase>& info) { return info.param.name; });
+
+} // namespace
