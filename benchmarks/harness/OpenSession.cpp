@@ -1,11 +1,11 @@
 #include "harness/OpenSession.h"
 
-#include "support/PictureCodes.h"
-#include "ui/dialogs/Dialogs.h"
 #include "core/genefile/GeneFileWriter.h"
-#include "ui/picture/FormWindow.h"
 #include "program/clsObject.h"
 #include "program/modObject.h"
+#include "support/PictureCodes.h"
+#include "ui/dialogs/Dialogs.h"
+#include "ui/picture/FormWindow.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -42,7 +42,7 @@ OpenSession::OpenSession()
 
 OpenSession::~OpenSession()
 {
-    reset();
+    startAfresh();
     Dialogs::DestroyAll();
     flushDeletions();
 }
@@ -84,7 +84,7 @@ void OpenSession::closeAll()
     modObject::Objects.forEach([](const std::shared_ptr<clsObject>& picture) { pressDone(*picture); });
 }
 
-void OpenSession::reset()
+void OpenSession::startAfresh()
 {
     closeAll();
     modObject::InitObject();

@@ -30,7 +30,7 @@ public:
     static void closeLatest();
     static void closeAll();
     // Every picture closed and the registry emptied, as at start-up.
-    static void reset();
+    static void startAfresh();
     // Opens one picture and closes it with Done, leaving it in the registry as a closed picture.
     void openAndClose();
 

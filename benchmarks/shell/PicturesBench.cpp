@@ -31,7 +31,7 @@ template <typename Command> void timeBreeding(benchmark::State& state, std::vect
     OpenSession session;
     samples.clear();
     for (auto _ : state) {
-        OpenSession::reset();
+        OpenSession::startAfresh();
         session.breedFromTickedTree();
         OpenSession::showPending();
         const auto start = std::chrono::steady_clock::now();
@@ -98,7 +98,7 @@ void BM_FamilyTreeOfAThousand(benchmark::State& state)
 }
 BENCHMARK(BM_FamilyTreeOfAThousand)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
-const bool summary = (BenchSummary::add([](const std::map<std::string, double>&) {
+const bool picturesSummary = (BenchSummary::add([](const std::map<std::string, double>&) {
     printMilliseconds("single open from a ticked parent", singleMilliseconds);
     printMilliseconds("litter of nine from a ticked parent", litterMilliseconds);
     if (!singleMilliseconds.empty() && !litterMilliseconds.empty())

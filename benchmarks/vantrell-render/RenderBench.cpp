@@ -1,9 +1,9 @@
 // vantrell-render's throughput and start-up: 1000 seeded random codes to PNG files on one thread and on
 // every core, and one file drawn by a fresh process from start to exit.
 
+#include "core/genefile/GeneFileWriter.h"
 #include "harness/BenchSummary.h"
 #include "support/PictureCodes.h"
-#include "core/genefile/GeneFileWriter.h"
 #include "vantrell-render/ParallelRun.h"
 #include "vantrell-render/RandomCodes.h"
 #include "vantrell-render/RenderRun.h"
@@ -109,7 +109,7 @@ void BM_RenderProcessStartToExit(benchmark::State& state)
 }
 BENCHMARK(BM_RenderProcessStartToExit)->Iterations(60)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-const bool summary = (BenchSummary::add([](const std::map<std::string, double>&) {
+const bool renderSummary = (BenchSummary::add([](const std::map<std::string, double>&) {
     const int cores = ParallelRun::threadCount(0);
     const auto one = filesPerSecond.find(1);
     const auto all = filesPerSecond.find(cores);

@@ -2,9 +2,9 @@
 
 #include "core/genefile/GeneFileReader.h"
 #include "core/genetics/Breeding.h"
-#include "program/clsObject.h"
 #include "core/platform/RandomSource.h"
 #include "core/platform/RuntimeError.h"
+#include "program/clsObject.h"
 #include "program/modGenes.h"
 #include "program/modObject.h"
 
@@ -129,8 +129,8 @@ bool clsGenSeq::HasGene(int tvNo) const
 void clsGenSeq::Load(const QString& tvName)
 {
     modGenes::ReadMutationRate();
-    GeneFileReader::Read([this](qint16 tvNo) -> clsGene& { return gene(tvNo); }, tvName, modGenes::MutationRate,
-        Rnd::shared());
+    GeneFileReader::Read(
+        [this](qint16 tvNo) -> clsGene& { return gene(tvNo); }, tvName, modGenes::MutationRate, Rnd::shared());
 }
 
 void clsGenSeq::Make()

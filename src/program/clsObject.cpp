@@ -54,7 +54,7 @@ void clsObject::showWindow()
 
 void clsObject::Init()
 {
-    Name = modMain::MainWindow().NameText();
+    Name = modMain::MainWindow().name();
     takeNextID();
     GenCode().Init();
     showWindow();

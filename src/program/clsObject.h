@@ -4,8 +4,8 @@
 #include "core/drawing/DrawFlags.h"
 #include "core/drawing/TreeDrawing.h"
 #include "core/genetics/GeneticCode.h"
-#include "program/clsGenSeq.h"
 #include "program/PictureWindow.h"
+#include "program/clsGenSeq.h"
 
 #include <QString>
 

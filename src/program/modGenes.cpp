@@ -15,7 +15,7 @@ void InitGenes()
 void ReadMutationRate()
 {
     if (modMain::IsMutationRateValid())
-        MutationRate = Conv::toDouble(modMain::MainWindow().MutationRateText());
+        MutationRate = Conv::toDouble(modMain::MainWindow().mutationRate());
 }
 
 } // namespace modGenes

@@ -10,7 +10,7 @@ bool UseDone = true;
 bool UseDraw = false;
 
 namespace {
-const MainWindowTexts* mainWindow = nullptr;
+MainWindowBoxes mainWindow;
 }
 
 void InitMain()
@@ -19,21 +19,21 @@ void InitMain()
     UseDraw = false;
 }
 
-void SetMainWindow(const MainWindowTexts* window)
+void SetMainWindow(MainWindowBoxes boxes)
 {
-    mainWindow = window;
+    mainWindow = std::move(boxes);
 }
 
-const MainWindowTexts& MainWindow()
+const MainWindowBoxes& MainWindow()
 {
-    if (!mainWindow)
+    if (!mainWindow.mutationRate || !mainWindow.name)
         throw std::logic_error("the main window has not been set");
-    return *mainWindow;
+    return mainWindow;
 }
 
 bool IsMutationRateValid()
 {
-    return Conv::isNumeric(MainWindow().MutationRateText());
+    return Conv::isNumeric(MainWindow().mutationRate());
 }
 
 } // namespace modMain

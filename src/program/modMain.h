@@ -2,7 +2,7 @@
 // Program-wide drawing flags, the main window's boxes, and the mutation-rate test.
 
 #include "core/drawing/DrawFlags.h"
-#include "program/MainWindowTexts.h"
+#include "program/MainWindowBoxes.h"
 
 namespace modMain {
 
@@ -19,9 +19,9 @@ inline Drawing::Flags DrawFlags()
 // UseDone = True, UseDraw = False.
 void InitMain();
 
-// The main window whose boxes the procedures read; it outlives every call.
-void SetMainWindow(const MainWindowTexts* window);
-const MainWindowTexts& MainWindow();
+// The main window's boxes that the procedures read, until they are taken away again (by empty boxes).
+void SetMainWindow(MainWindowBoxes boxes);
+const MainWindowBoxes& MainWindow();
 
 // True exactly when the mutation-rate box holds numeric text.
 bool IsMutationRateValid();

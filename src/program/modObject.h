@@ -1,8 +1,8 @@
 #pragma once
 // The picture-ID counter, the picture registry and the parents of the latest breeding.
 
-#include "program/clsObject.h"
 #include "core/platform/KeyedCollection.h"
+#include "program/clsObject.h"
 
 #include <QString>
 

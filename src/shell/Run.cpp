@@ -11,13 +11,13 @@
 
 #include <vector>
 
-std::shared_ptr<clsObject> Run::open(std::optional<QPoint> corner)
+std::shared_ptr<clsObject> Run::openPicture(std::optional<QPoint> corner)
 {
-    return openPicture([](clsObject& picture) { picture.Init(); },
+    return openWith([](clsObject& picture) { picture.Init(); },
         [this](const clsObject& picture) { return openedBirth(picture); }, corner);
 }
 
-std::shared_ptr<clsObject> Run::openPicture(const std::function<void(clsObject&)>& init,
+std::shared_ptr<clsObject> Run::openWith(const std::function<void(clsObject&)>& init,
     const std::function<BirthRecord(const clsObject&)>& birthOf, std::optional<QPoint> corner)
 {
     auto picture = std::make_shared<clsObject>();
@@ -79,7 +79,7 @@ void Run::openCopy(qint16 id)
 void Run::openCopy(const PictureRecord& original, const QString& ofRun)
 {
     const BirthRecord birth = BirthRecord::copy(original.id, original.birth.flags, ofRun);
-    openPicture([&](clsObject& copy) { copy.InitCopy(original.name, original.code, birth.flags); },
+    openWith([&](clsObject& copy) { copy.InitCopy(original.name, original.code, birth.flags); },
         [&](const clsObject&) { return birth; });
 }
 

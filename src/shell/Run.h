@@ -24,7 +24,7 @@ public:
 
     // Steps 2 to 5 of the Open command, the window's frame at corner when one is given before it is shown.
     // The rate box is the caller's to check.
-    std::shared_ptr<clsObject> open(std::optional<QPoint> corner = std::nullopt);
+    std::shared_ptr<clsObject> openPicture(std::optional<QPoint> corner = std::nullopt);
     // Opens a new picture with exactly picture id's genetic code, drawn with its flags.
     void openCopy(qint16 id);
     // Reopens, as copies, the pictures of an earlier run that were open at its end, or all of them.
@@ -44,7 +44,7 @@ public:
 private:
     // Opens a picture through init: one that fails to open is unloaded and never registered; one that opens is
     // registered and entered in the history with the birth that birthOf gives it.
-    std::shared_ptr<clsObject> openPicture(const std::function<void(clsObject&)>& init,
+    std::shared_ptr<clsObject> openWith(const std::function<void(clsObject&)>& init,
         const std::function<BirthRecord(const clsObject&)>& birthOf, std::optional<QPoint> corner = std::nullopt);
     void openCopy(const PictureRecord& original, const QString& ofRun);
     // How a picture the Open command opened came to be.

@@ -1,5 +1,13 @@
 #include "shell/frmMain.h"
 
+#include "core/journal/Journal.h"
+#include "core/journal/JournalFolder.h"
+#include "core/platform/Conversions.h"
+#include "core/platform/Twips.h"
+#include "program/modGenes.h"
+#include "program/modMain.h"
+#include "program/modObject.h"
+#include "shell/modErrors.h"
 #include "ui/dialogs/AboutAuthor.h"
 #include "ui/dialogs/AboutCorvane.h"
 #include "ui/dialogs/AboutVantrell.h"
@@ -9,18 +17,10 @@
 #include "ui/dialogs/License.h"
 #include "ui/export/ExportDialog.h"
 #include "ui/familytree/FamilyTreeWindow.h"
-#include "core/journal/Journal.h"
-#include "core/journal/JournalFolder.h"
-#include "ui/windows/WindowPlacement.h"
 #include "ui/picture/frmObject.h"
-#include "core/platform/Conversions.h"
-#include "core/platform/Twips.h"
 #include "ui/recovery/RecoverRunDialog.h"
 #include "ui/windows/Guard.h"
-#include "shell/modErrors.h"
-#include "program/modGenes.h"
-#include "program/modObject.h"
-#include "program/modMain.h"
+#include "ui/windows/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -43,7 +43,7 @@ constexpr int clientHeight = 1140;
 constexpr int MinLitter = 2;
 constexpr int MaxLitter = 64;
 
-QAction* addItem(QMenu* menu, const char* name, const QString& caption)
+QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption)
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
@@ -80,18 +80,8 @@ frmMain::~frmMain()
 {
     // The family tree, a window of its own, reads the run's history, which goes with this window.
     delete m_familyTree;
-    modMain::SetMainWindow(nullptr);
+    modMain::SetMainWindow({});
     Form_Terminate();
-}
-
-QString frmMain::MutationRateText() const
-{
-    return txtMutationRate->text();
-}
-
-QString frmMain::NameText() const
-{
-    return txtName->text();
 }
 
 void frmMain::createControls()
@@ -129,34 +119,34 @@ void frmMain::createControls()
 void frmMain::createMenus()
 {
     M_File = addMenu(menuBar(), "M_File", QStringLiteral("&File"));
-    F_Exit = addItem(M_File, "F_Exit", QStringLiteral("&Exit"));
+    F_Exit = addMenuItem(M_File, "F_Exit", QStringLiteral("&Exit"));
 
     M_Genes = addMenu(menuBar(), "M_Genes", QStringLiteral("&Genes"));
-    G_Done = addItem(M_Genes, "G_Done", QStringLiteral("D&one"));
+    G_Done = addMenuItem(M_Genes, "G_Done", QStringLiteral("D&one"));
     G_Done->setCheckable(true);
     G_Done->setChecked(true);
-    G_Draw = addItem(M_Genes, "G_Draw", QStringLiteral("D&raw"));
+    G_Draw = addMenuItem(M_Genes, "G_Draw", QStringLiteral("D&raw"));
     G_Draw->setCheckable(true);
     G_Draw->setChecked(false);
 
     M_Info = addMenu(menuBar(), "M_Info", QStringLiteral("&Info"));
     I_About = addMenu(M_Info, "I_About", QStringLiteral("&About"));
-    I_A_AboutVantrell = addItem(I_About, "I_A_AboutVantrell", QStringLiteral("About &Vantrell"));
-    I_A_AboutCorvane = addItem(I_About, "I_A_AboutCorvane", QStringLiteral("About &Corvane"));
-    I_A_AboutAuthor = addItem(I_About, "I_A_AboutAuthor", QStringLiteral("About &Author"));
+    I_A_AboutVantrell = addMenuItem(I_About, "I_A_AboutVantrell", QStringLiteral("About &Vantrell"));
+    I_A_AboutCorvane = addMenuItem(I_About, "I_A_AboutCorvane", QStringLiteral("About &Corvane"));
+    I_A_AboutAuthor = addMenuItem(I_About, "I_A_AboutAuthor", QStringLiteral("About &Author"));
     M_Info->addMenu(I_About);
-    I_License = addItem(M_Info, "I_License", QStringLiteral("&License"));
-    I_Info = addItem(M_Info, "I_Info", QStringLiteral("&Info"));
+    I_License = addMenuItem(M_Info, "I_License", QStringLiteral("&License"));
+    I_Info = addMenuItem(M_Info, "I_Info", QStringLiteral("&Info"));
 
     M_Pictures = addMenu(menuBar(), "M_Pictures", QStringLiteral("&Pictures"));
-    P_OpenLitter = addItem(M_Pictures, "P_OpenLitter", QStringLiteral("Open &Litter..."));
+    P_OpenLitter = addMenuItem(M_Pictures, "P_OpenLitter", QStringLiteral("Open &Litter..."));
     P_OpenLitter->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    P_CloseUnticked = addItem(M_Pictures, "P_CloseUnticked", QStringLiteral("Close &Unticked Pictures"));
+    P_CloseUnticked = addMenuItem(M_Pictures, "P_CloseUnticked", QStringLiteral("Close &Unticked Pictures"));
     P_CloseUnticked->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
     M_Pictures->addSeparator();
-    P_FamilyTree = addItem(M_Pictures, "P_FamilyTree", QStringLiteral("&Family Tree"));
+    P_FamilyTree = addMenuItem(M_Pictures, "P_FamilyTree", QStringLiteral("&Family Tree"));
     P_FamilyTree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    P_RecoverRun = addItem(M_Pictures, "P_RecoverRun", QStringLiteral("&Recover Run..."));
+    P_RecoverRun = addMenuItem(M_Pictures, "P_RecoverRun", QStringLiteral("&Recover Run..."));
 
     menuBar()->addMenu(M_File);
     menuBar()->addMenu(M_Genes);
@@ -179,7 +169,7 @@ void frmMain::createMenus()
 
 void frmMain::Form_Load()
 {
-    modMain::SetMainWindow(this);
+    modMain::SetMainWindow({ [this] { return txtMutationRate->text(); }, [this] { return txtName->text(); } });
     modObject::InitObject();
     modGenes::InitGenes();
     modMain::InitMain();
@@ -258,7 +248,7 @@ void frmMain::btnOpen_Click()
         Dialogs::Show<ErrorMR>();
         return;
     }
-    m_run.open();
+    m_run.openPicture();
 }
 
 QSize frmMain::pictureFrameSize() const
@@ -296,7 +286,7 @@ void frmMain::OpenLitter(int count)
     const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(QPoint(0, 0), QSize(1024, 768));
     const std::vector<QPoint> corners = WindowPlacement::place(screenArea, frameGeometry(), pictureFrameSize(), count);
     for (const QPoint& corner : corners)
-        m_run.open(corner);
+        m_run.openPicture(corner);
 }
 
 void frmMain::P_CloseUnticked_Click()

@@ -1,7 +1,6 @@
 #pragma once
 // The main window: the mutation-rate and name boxes, the Open button and the menus; closing it ends the program.
 
-#include "program/MainWindowTexts.h"
 #include "shell/Run.h"
 
 #include <QMainWindow>
@@ -18,7 +17,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 
-class frmMain final : public QMainWindow, public MainWindowTexts {
+class frmMain final : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -30,9 +29,6 @@ public:
     explicit frmMain(Ending endProgram = QuitApplication);
     // The window's termination, which also ends the program.
     ~frmMain() override;
-
-    QString MutationRateText() const override;
-    QString NameText() const override;
 
     QLabel* lblMutationRate;
     QLineEdit* txtMutationRate;

@@ -1,11 +1,11 @@
 // Starts Vantrell: the main window, then the event loop until the main window ends the program.
 
-#include "ui/dialogs/Dialogs.h"
 #include "core/journal/Journal.h"
 #include "core/journal/JournalFolder.h"
-#include "ui/picture/FormWindow.h"
-#include "shell/frmMain.h"
 #include "program/modObject.h"
+#include "shell/frmMain.h"
+#include "ui/dialogs/Dialogs.h"
+#include "ui/picture/FormWindow.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -5,8 +5,8 @@
 #include "core/export/PictureRender.h"
 #include "core/export/SvgCompactor.h"
 #include "core/files/ReplaceFile.h"
-#include "core/platform/RuntimeError.h"
 #include "core/genefile/ExactRead.h"
+#include "core/platform/RuntimeError.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

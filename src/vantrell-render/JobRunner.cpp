@@ -1,8 +1,8 @@
 #include "vantrell-render/JobRunner.h"
 
 #include "core/drawing/PictureFrame.h"
-#include "core/platform/RuntimeError.h"
 #include "core/genefile/ExactRead.h"
+#include "core/platform/RuntimeError.h"
 
 #include <QFileInfo>
 

@@ -1,5 +1,5 @@
-#include "program/clsObject.h"
 #include "core/platform/RuntimeError.h"
+#include "program/clsObject.h"
 #include "support/FakeMainWindow.h"
 #include "support/FakePictureWindow.h"
 #include "support/ProgramState.h"

@@ -117,8 +117,7 @@ TEST_F(PicturesMenuTest, ALitterOfOneParentAtHalfRateGivesDifferentChildren)
     ASSERT_EQ(modObject::Objects.count(), 5);
     for (int a = 1; a <= 4; ++a)
         for (int b = a + 1; b <= 4; ++b)
-            EXPECT_FALSE(sameTraits(picture(a)->GenCode().Code(), picture(b)->GenCode().Code()))
-                << a << " and " << b;
+            EXPECT_FALSE(sameTraits(picture(a)->GenCode().Code(), picture(b)->GenCode().Code())) << a << " and " << b;
     for (int id = 1; id <= 4; ++id)
         EXPECT_EQ(main->run().history().find(id)->birth.kind, BirthRecord::Kind::Bred);
 }

@@ -1,5 +1,11 @@
 #include "shell/frmMain.h"
 
+#include "core/platform/Twips.h"
+#include "program/modGenes.h"
+#include "program/modMain.h"
+#include "program/modObject.h"
+#include "support/ProgramState.h"
+#include "support/WindowTesting.h"
 #include "ui/dialogs/AboutAuthor.h"
 #include "ui/dialogs/AboutCorvane.h"
 #include "ui/dialogs/AboutVantrell.h"
@@ -7,12 +13,6 @@
 #include "ui/dialogs/ErrorMR.h"
 #include "ui/dialogs/Info.h"
 #include "ui/dialogs/License.h"
-#include "support/WindowTesting.h"
-#include "core/platform/Twips.h"
-#include "program/modGenes.h"
-#include "program/modMain.h"
-#include "program/modObject.h"
-#include "support/ProgramState.h"
 
 #include <QAction>
 #include <QApplication>
@@ -399,7 +399,7 @@ TEST_F(frmMainTest, NameTextIsTheNameBox)
     showWindow();
     QTest::keyClicks(window->txtName, QStringLiteral("tree.gen"));
 
-    EXPECT_EQ(modMain::MainWindow().NameText(), QStringLiteral("tree.gen"));
+    EXPECT_EQ(modMain::MainWindow().name(), QStringLiteral("tree.gen"));
 }
 
 struct InfoItem {

@@ -1,8 +1,8 @@
 #include "shell/modErrors.h"
 
+#include "support/WindowTesting.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/dialogs/ErrorMR.h"
-#include "support/WindowTesting.h"
 
 #include <QPointer>
 

@@ -1,18 +1,17 @@
 #pragma once
 // Main-window boxes for tests that run the program's procedures without the real window.
 
-#include "program/MainWindowTexts.h"
 #include "program/modMain.h"
 
-class FakeMainWindow final : public MainWindowTexts {
+class FakeMainWindow final {
 public:
-    FakeMainWindow() { modMain::SetMainWindow(this); }
-    ~FakeMainWindow() override { modMain::SetMainWindow(nullptr); }
+    FakeMainWindow()
+    {
+        modMain::SetMainWindow({ [this] { return mutationRate; }, [this] { return name; } });
+    }
+    ~FakeMainWindow() { modMain::SetMainWindow({}); }
     FakeMainWindow(const FakeMainWindow&) = delete;
     FakeMainWindow& operator=(const FakeMainWindow&) = delete;
-
-    QString MutationRateText() const override { return mutationRate; }
-    QString NameText() const override { return name; }
 
     QString mutationRate = QStringLiteral(" 0");
     QString name;

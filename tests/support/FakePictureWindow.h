@@ -1,8 +1,8 @@
 #pragma once
 // A picture window without widgets: records what the picture sets and draws.
 
-#include "support/RecordingSurface.h"
 #include "program/PictureWindow.h"
+#include "support/RecordingSurface.h"
 
 #include <memory>
 #include <string>

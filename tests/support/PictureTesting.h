@@ -1,10 +1,10 @@
 #pragma once
 // Opens pictures of known genetic codes in real picture windows, and finds the windows that leave them.
 
-#include "ui/export/ExportDialog.h"
 #include "core/genefile/GeneFileWriter.h"
-#include "ui/largeview/LargeView.h"
 #include "support/OpenTesting.h"
+#include "ui/export/ExportDialog.h"
+#include "ui/largeview/LargeView.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

@@ -1,7 +1,7 @@
 // At scale 1 without smoothing, vantrell-render's PNG is the program's window drawing of the same file.
 
-#include "support/RenderTesting.h"
 #include "support/OpenTesting.h"
+#include "support/RenderTesting.h"
 
 #include <ostream>
 

@@ -1,7 +1,7 @@
 // vantrell-render's pictures: their sizes, formats and pixels, as the program's own renderer makes them.
 
-#include "support/RenderTesting.h"
 #include "core/drawing/PictureFrame.h"
+#include "support/RenderTesting.h"
 
 #include <ostream>
 

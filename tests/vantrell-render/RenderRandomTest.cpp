@@ -1,9 +1,9 @@
 // --random N --seed S: the same files from the same seed, whatever the run or the number of threads.
 
-#include "support/RenderTesting.h"
 #include "core/genefile/GeneFileReader.h"
 #include "core/genetics/GeneticCode.h"
 #include "core/platform/RandomSource.h"
+#include "support/RenderTesting.h"
 
 #include <ostream>
 

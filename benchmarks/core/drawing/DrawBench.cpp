@@ -1,11 +1,11 @@
 // How much the recursive drawing costs beyond the lines it draws, and what a random code costs.
 
+#include "core/drawing/ImageSurface.h"
 #include "harness/BareLines.h"
 #include "harness/BenchSummary.h"
-#include "support/PictureCodes.h"
-#include "core/drawing/ImageSurface.h"
 #include "program/clsObject.h"
 #include "program/modMain.h"
+#include "support/PictureCodes.h"
 #include "support/SurfaceWindow.h"
 
 #include <QPainter>
@@ -79,7 +79,7 @@ void BM_RandomGeneticCode(benchmark::State& state)
 }
 BENCHMARK(BM_RandomGeneticCode)->Unit(benchmark::kMicrosecond);
 
-const bool summary = (BenchSummary::add([](const std::map<std::string, double>& ns) {
+const bool drawSummary = (BenchSummary::add([](const std::map<std::string, double>& ns) {
     const auto tree = ns.find("BM_DrawLineFullTree");
     const auto bare = ns.find("BM_BareQPainterLines");
     if (tree != ns.end() && bare != ns.end() && bare->second > 0)

@@ -1,10 +1,10 @@
 // What a picture costs outside its window: the full wide-pen tree exported as PNG at scale 8 (drawing and
 // encoding apart, the drawing against a bare QPainter loop), as SVG and as PDF, and the large view's redraw.
 
+#include "core/export/PictureRender.h"
 #include "harness/BareLines.h"
 #include "harness/BenchSummary.h"
 #include "support/PictureCodes.h"
-#include "core/export/PictureRender.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -115,7 +115,7 @@ void BM_LargeViewRedraw2560x1600(benchmark::State& state)
 }
 BENCHMARK(BM_LargeViewRedraw2560x1600)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-const bool summary = (BenchSummary::add([](const std::map<std::string, double>& ns) {
+const bool exportSummary = (BenchSummary::add([](const std::map<std::string, double>& ns) {
     const auto find = [&ns](const char* name) {
         const auto it = ns.find(name);
         return it == ns.end() ? 0.0 : it->second;

@@ -1,10 +1,10 @@
 // What the journal costs: the Open command with and without it, a long run's journal, and listing kept runs.
 
+#include "core/journal/Journal.h"
+#include "core/journal/JournalFolder.h"
 #include "harness/BenchSummary.h"
 #include "harness/OpenSession.h"
 #include "harness/RandomRun.h"
-#include "core/journal/Journal.h"
-#include "core/journal/JournalFolder.h"
 #include "ui/recovery/RecoverRunDialog.h"
 
 #include <QFileInfo>
@@ -43,7 +43,7 @@ void timeOpen(benchmark::State& state, std::vector<double>& samples, bool journa
         state.SetIterationTime(ms / 1e3);
         samples.push_back(ms);
         OpenSession::showPending();
-        OpenSession::reset();
+        OpenSession::startAfresh();
     }
 }
 
@@ -87,7 +87,7 @@ void BM_ListTwentyRunsOfAThousand(benchmark::State& state)
 }
 BENCHMARK(BM_ListTwentyRunsOfAThousand)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
 
-const bool summary = (BenchSummary::add([](const std::map<std::string, double>&) {
+const bool journalSummary = (BenchSummary::add([](const std::map<std::string, double>&) {
     printMilliseconds("open without the journal", withoutJournal);
     printMilliseconds("open with the journal", withJournal);
     if (!withJournal.empty() && !withoutJournal.empty())

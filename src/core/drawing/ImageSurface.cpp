@@ -19,7 +19,7 @@ ImageSurface::~ImageSurface()
     endPainting();
 }
 
-PainterSurface& ImageSurface::lines()
+PainterSurface& ImageSurface::lineSurface()
 {
     if (!m_lines) {
         m_painter = std::make_unique<QPainter>(&m_image);
@@ -51,7 +51,7 @@ void ImageSurface::SetPenWidth(int pixels)
 void ImageSurface::Line(float x1, float y1, float x2, float y2, int colour)
 {
     // The painter may have paused since the width was set, so the width goes with each line.
-    PainterSurface& surface = lines();
+    PainterSurface& surface = lineSurface();
     surface.SetPenWidth(m_penWidth);
     surface.Line(x1, y1, x2, y2, colour);
 }

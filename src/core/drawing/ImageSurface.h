@@ -31,7 +31,7 @@ public:
     void setFinishedHandler(std::function<void()> handler) { m_finished = std::move(handler); }
 
 private:
-    PainterSurface& lines();
+    PainterSurface& lineSurface();
     void endPainting();
 
     QImage m_image;

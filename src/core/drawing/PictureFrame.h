@@ -6,7 +6,6 @@
 
 #include <QRectF>
 
-
 namespace Drawing {
 
 enum class Frame {

@@ -1,8 +1,8 @@
 #include "core/export/PictureRender.h"
 
 #include "core/drawing/PainterSurface.h"
-#include "core/export/SvgCompactor.h"
 #include "core/drawing/TreeDrawing.h"
+#include "core/export/SvgCompactor.h"
 #include "core/files/ReplaceFile.h"
 #include "core/platform/RuntimeError.h"
 #include "core/platform/Twips.h"
@@ -250,7 +250,8 @@ QByteArray renderPdf(const GeneticCode& code, Flags flags, const RenderOptions& 
     return buffer.data();
 }
 
-QByteArray render(Format format, const GeneticCode& code, Flags flags, const RenderOptions& options, const QString& title)
+QByteArray render(
+    Format format, const GeneticCode& code, Flags flags, const RenderOptions& options, const QString& title)
 {
     switch (format) {
     case Format::Svg:
@@ -263,8 +264,8 @@ QByteArray render(Format format, const GeneticCode& code, Flags flags, const Ren
     return renderPng(code, flags, options);
 }
 
-void exportPicture(Format format, const GeneticCode& code, Flags flags, const RenderOptions& options, const QString& title,
-    const QString& fileName)
+void exportPicture(Format format, const GeneticCode& code, Flags flags, const RenderOptions& options,
+    const QString& title, const QString& fileName)
 {
     Files::replaceFile(fileName, render(format, code, flags, options, title));
 }

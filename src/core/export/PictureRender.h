@@ -2,8 +2,8 @@
 // A picture drawn outside its window: at any scale, in either frame, as an image, SVG or PDF.
 
 #include "core/drawing/DrawFlags.h"
-#include "core/genetics/GeneticCode.h"
 #include "core/drawing/PictureFrame.h"
+#include "core/genetics/GeneticCode.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -78,10 +78,11 @@ QByteArray renderPng(const GeneticCode& code, Flags flags, const RenderOptions& 
 // Vectors, sized so that at 100 % they show at the scale; title names the document.
 QByteArray renderSvg(const GeneticCode& code, Flags flags, const RenderOptions& options, const QString& title);
 QByteArray renderPdf(const GeneticCode& code, Flags flags, const RenderOptions& options, const QString& title);
-QByteArray render(Format format, const GeneticCode& code, Flags flags, const RenderOptions& options, const QString& title);
+QByteArray render(
+    Format format, const GeneticCode& code, Flags flags, const RenderOptions& options, const QString& title);
 
 // Renders and writes the file whole or not at all, as Save writes genetic code files.
-void exportPicture(Format format, const GeneticCode& code, Flags flags, const RenderOptions& options, const QString& title,
-    const QString& fileName);
+void exportPicture(Format format, const GeneticCode& code, Flags flags, const RenderOptions& options,
+    const QString& title, const QString& fileName);
 
 } // namespace Drawing

@@ -2,8 +2,8 @@
 
 #include "core/files/FileError.h"
 #include "core/files/LineReader.h"
-#include "core/genefile/RecordLayout.h"
 #include "core/files/RegularFile.h"
+#include "core/genefile/RecordLayout.h"
 #include "core/genetics/Mutation.h"
 #include "core/genetics/TraitOrder.h"
 #include "core/platform/RandomSource.h"
@@ -27,8 +27,7 @@ public:
     // in "tree.gen", line 11 (ColorBlue of gene 1)
     QString place(const QString& what) const
     {
-        return QStringLiteral("%1, line %2 (%3)")
-            .arg(Files::inFile(m_fileName), QString::number(m_lineNumber), what);
+        return QStringLiteral("%1, line %2 (%3)").arg(Files::inFile(m_fileName), QString::number(m_lineNumber), what);
     }
 
     // The next line, as the text of what belongs there.
@@ -42,9 +41,8 @@ public:
         case Files::LineReader::Result::EndOfFile:
             throw RuntimeError::inputPastEndOfFile(place(what));
         case Files::LineReader::Result::TooLong:
-            throw RuntimeError::typeMismatch(
-                QStringLiteral("%1: a line longer than %2 characters")
-                    .arg(place(what), QString::number(Files::LineReader::MaxLineLength)));
+            throw RuntimeError::typeMismatch(QStringLiteral("%1: a line longer than %2 characters")
+                                                 .arg(place(what), QString::number(Files::LineReader::MaxLineLength)));
         case Files::LineReader::Result::ReadFailed: {
             const RuntimeError error = Files::fileError(m_lines.readError(), m_fileName);
             throw RuntimeError(error.number(), error.text(), place(what));
@@ -75,8 +73,8 @@ bool mutates(double rate, float r, const RecordLines& lines, const QString& what
 }
 
 // Converts the line first, so that a line that does not convert leaves the gene as it was.
-void store(const GeneFile::TraitLine& trait, clsGene& gene, const QString& text, const RecordLines& lines,
-    const QString& what)
+void store(
+    const GeneFile::TraitLine& trait, clsGene& gene, const QString& text, const RecordLines& lines, const QString& what)
 {
     clsGene converted;
     try {
@@ -118,8 +116,8 @@ bool Read(const GeneAt& geneAt, const QString& name, double mutationRate, Random
 
 bool Read(GeneticCode& code, const QString& name, double mutationRate, RandomSource& random)
 {
-    return Read([&code](qint16 gene) -> clsGene& { return code[static_cast<std::size_t>(gene)]; }, name, mutationRate,
-        random);
+    return Read(
+        [&code](qint16 gene) -> clsGene& { return code[static_cast<std::size_t>(gene)]; }, name, mutationRate, random);
 }
 
 } // namespace GeneFileReader

@@ -1,7 +1,7 @@
 #include "core/history/RunHistory.h"
 
-#include "core/genefile/GeneFileWriter.h"
 #include "core/files/RegularFile.h"
+#include "core/genefile/GeneFileWriter.h"
 #include "core/platform/RuntimeError.h"
 
 #include <QFileInfo>

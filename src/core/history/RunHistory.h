@@ -1,9 +1,9 @@
 #pragma once
 // Every picture of the run, open or closed: its name, birth and genetic code, and the files it saved.
 
+#include "core/genetics/GeneticCode.h"
 #include "core/history/BirthRecord.h"
 #include "core/history/RunEnding.h"
-#include "core/genetics/GeneticCode.h"
 
 #include <QByteArray>
 #include <QHash>

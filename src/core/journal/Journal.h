@@ -5,8 +5,8 @@
 // has every earlier event in its journal; the file is made durable on the disk off the user's thread.
 // The file is created, mode 0600, with the run's first picture: a run without pictures leaves none.
 
-#include "core/history/RunHistory.h"
 #include "core/files/UniqueFd.h"
+#include "core/history/RunHistory.h"
 #include "core/journal/JournalRecord.h"
 
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "ui/dialogs/DialogWindow.h"
 
-#include "ui/dialogs/PictureBox.h"
 #include "core/platform/Twips.h"
+#include "ui/dialogs/PictureBox.h"
 
 #include <QLabel>
 #include <QPushButton>

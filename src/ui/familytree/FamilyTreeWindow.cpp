@@ -1,13 +1,13 @@
-#include "core/drawing/WindowBackground.h"
 #include "ui/familytree/FamilyTreeWindow.h"
 
+#include "core/drawing/WindowBackground.h"
 #include "core/export/PictureRender.h"
 #include "core/export/SvgCompactor.h"
-#include "core/history/RunHistory.h"
-#include "ui/familytree/PictureNode.h"
-#include "core/genefile/GeneFileWriter.h"
 #include "core/files/ReplaceFile.h"
+#include "core/genefile/GeneFileWriter.h"
+#include "core/history/RunHistory.h"
 #include "core/platform/RuntimeError.h"
+#include "ui/familytree/PictureNode.h"
 #include "ui/windows/Guard.h"
 
 #include <QAction>
@@ -35,12 +35,12 @@ constexpr double ZoomStep = 1.25;
 constexpr double MinZoom = 0.05;
 constexpr double MaxZoom = 8;
 
-QImage thumbnailOf(const GeneticCode& snapshot, Drawing::Flags flags, const QColor& background)
+QImage thumbnailOf(const GeneticCode& code, Drawing::Flags flags, const QColor& background)
 {
     Drawing::RenderOptions options;
     options.background = background;
     try {
-        return Drawing::renderImage(snapshot, flags, options);
+        return Drawing::renderImage(code, flags, options);
     } catch (const std::exception&) {
         // A picture that opened was drawn once already; a thumbnail that cannot be made stays blank.
         return {};

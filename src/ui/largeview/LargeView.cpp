@@ -1,11 +1,11 @@
-#include "core/drawing/WindowBackground.h"
 #include "ui/largeview/LargeView.h"
 
+#include "core/drawing/WindowBackground.h"
 #include "core/export/PictureRender.h"
-#include "ui/export/ExportDialog.h"
-#include "ui/export/PictureClipboard.h"
 #include "core/platform/RuntimeError.h"
 #include "core/platform/Twips.h"
+#include "ui/export/ExportDialog.h"
+#include "ui/export/PictureClipboard.h"
 #include "ui/windows/Guard.h"
 
 #include <QAction>

@@ -1,14 +1,14 @@
 #include "ui/picture/frmObject.h"
 
+#include "core/drawing/WindowBackground.h"
+#include "core/genefile/GeneFileWriter.h"
+#include "core/platform/Twips.h"
+#include "program/modObject.h"
 #include "ui/export/ExportDialog.h"
 #include "ui/export/PictureClipboard.h"
-#include "ui/windows/TextCopyFilter.h"
-#include "core/genefile/GeneFileWriter.h"
-#include "core/drawing/WindowBackground.h"
 #include "ui/largeview/LargeView.h"
-#include "core/platform/Twips.h"
 #include "ui/windows/Guard.h"
-#include "program/modObject.h"
+#include "ui/windows/TextCopyFilter.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -185,8 +185,7 @@ void frmObject::btnSave_Click()
 void frmObject::P_Copy_Click()
 {
     const auto object = picture();
-    PictureClipboard::copy(
-        object->GenCode().Code(), object->DrawnWith(), QStringLiteral("Picture %1").arg(object->ID));
+    PictureClipboard::copy(object->GenCode().Code(), object->DrawnWith(), QStringLiteral("Picture %1").arg(object->ID));
 }
 
 void frmObject::P_Export_Click()

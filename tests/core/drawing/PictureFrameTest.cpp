@@ -3,8 +3,8 @@
 #include "core/drawing/PictureFrame.h"
 
 #include "core/drawing/PainterSurface.h"
-#include "core/export/PictureRender.h"
 #include "core/drawing/TreeDrawing.h"
+#include "core/export/PictureRender.h"
 #include "support/CaseNames.h"
 #include "support/PictureCodes.h"
 

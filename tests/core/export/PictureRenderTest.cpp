@@ -3,8 +3,8 @@
 #include "core/export/PictureRender.h"
 
 #include "core/drawing/ImageSurface.h"
-#include "core/export/SvgCompactor.h"
 #include "core/drawing/TreeDrawing.h"
+#include "core/export/SvgCompactor.h"
 #include "core/platform/RuntimeError.h"
 #include "support/CaseNames.h"
 #include "support/PictureCodes.h"
@@ -25,7 +25,7 @@ namespace {
 
 using CaseNames::PrintTo;
 
-const QColor background(236, 236, 236);
+const QColor paleGrey(236, 236, 236);
 
 std::string nameOf(const char* name)
 {
@@ -67,9 +67,9 @@ class ImageSizeTest : public testing::TestWithParam<SizeCase> { };
 TEST_P(ImageSizeTest, HoldsTheFrameInWholePixelsAtTheScale)
 {
     const SizeCase& c = GetParam();
-    const QImage image = Drawing::renderImage(c.code, {}, { c.scale, c.frame, true, background });
+    const QImage image = Drawing::renderImage(c.code, {}, { c.scale, c.frame, true, paleGrey });
     EXPECT_EQ(image.size(), c.pixels);
-    const QByteArray svg = Drawing::renderSvg(c.code, {}, { c.scale, c.frame, true, background }, {});
+    const QByteArray svg = Drawing::renderSvg(c.code, {}, { c.scale, c.frame, true, paleGrey }, {});
     const SvgDrawing read = readSvg(svg);
     // At 96 pixels to the inch, so that 100 % shows the picture at the scale.
     EXPECT_NEAR(read.width.chopped(2).toDouble() * 96 / 25.4, c.pixels.width(), 0.01);
@@ -109,13 +109,12 @@ class RenderedTreeTest : public testing::TestWithParam<TreeCase> { };
 TEST_P(RenderedTreeTest, ImageAtScaleOneWithoutSmoothingIsTheWindowsPixelForPixel)
 {
     const TreeCase& c = GetParam();
-    ImageSurface window(QSize(1695, 1575), 1.0, background);
+    ImageSurface window(QSize(1695, 1575), 1.0, paleGrey);
     window.Clear();
     Drawing::drawTree(c.code, c.flags, window);
     window.Finish();
 
-    const QImage image
-        = Drawing::renderImage(c.code, c.flags, { 1, Drawing::Frame::Window, false, background });
+    const QImage image = Drawing::renderImage(c.code, c.flags, { 1, Drawing::Frame::Window, false, paleGrey });
 
     ASSERT_EQ(image.size(), window.image().size());
     EXPECT_TRUE(image.convertToFormat(QImage::Format_RGB32) == window.image().convertToFormat(QImage::Format_RGB32));
@@ -128,7 +127,7 @@ TEST_P(RenderedTreeTest, SvgHasEverySegmentInItsGenesColourWidthAndRoundCaps)
     ASSERT_FALSE(segments.empty());
 
     const SvgDrawing svg
-        = readSvg(Drawing::renderSvg(c.code, c.flags, { 4, Drawing::Frame::Window, true, background }, {}));
+        = readSvg(Drawing::renderSvg(c.code, c.flags, { 4, Drawing::Frame::Window, true, paleGrey }, {}));
 
     ASSERT_EQ(svg.error, QString());
     ASSERT_EQ(svg.lines.size(), segments.size());
@@ -143,7 +142,7 @@ TEST_P(RenderedTreeTest, SvgHasEverySegmentInItsGenesColourWidthAndRoundCaps)
             break;
     }
     EXPECT_EQ(svg.viewBox, QRectF(0, 0, 1695, 1575));
-    EXPECT_EQ(svg.rectangleFills, QStringList { background.name() });
+    EXPECT_EQ(svg.rectangleFills, QStringList { paleGrey.name() });
 }
 
 TEST_P(RenderedTreeTest, CompactingTheSvgChangesNothingShown)
@@ -159,7 +158,7 @@ TEST_P(RenderedTreeTest, CompactingTheSvgChangesNothingShown)
         generator.setSize(QSize(113, 105));
         generator.setViewBox(frame);
         QPainter painter(&generator);
-        Drawing::paintPicture(painter, code, c.flags, frame, background, false);
+        Drawing::paintPicture(painter, code, c.flags, frame, paleGrey, false);
     }
     const QByteArray verbose = buffer.data();
     const QByteArray compact = SvgCompactor::compact(verbose);
@@ -180,7 +179,7 @@ TEST_P(RenderedTreeTest, PdfIsOnePageOfTheScaledFrame)
 {
     const TreeCase& c = GetParam();
     const QByteArray pdf
-        = Drawing::renderPdf(c.code, c.flags, { 4, Drawing::Frame::Window, true, background }, "Picture");
+        = Drawing::renderPdf(c.code, c.flags, { 4, Drawing::Frame::Window, true, paleGrey }, "Picture");
 
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_EQ(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1);
@@ -209,8 +208,8 @@ TEST(PictureRenderTest, TransparentBackgroundLeavesTheFrameEmptyButForTheLines)
 
 TEST(PictureRenderTest, SvgOfTheFullWideTreeStaysSmall)
 {
-    const QByteArray svg = Drawing::renderSvg(
-        PictureCodes::wideTree(), {}, { 8, Drawing::Frame::WholeTree, true, background }, {});
+    const QByteArray svg
+        = Drawing::renderSvg(PictureCodes::wideTree(), {}, { 8, Drawing::Frame::WholeTree, true, paleGrey }, {});
     EXPECT_EQ(readSvg(svg).lines.size(), 4095U);
     // The generator alone writes four times as much.
     EXPECT_LT(svg.size(), 400 * 1024);
@@ -249,7 +248,7 @@ TEST(ImageMemoryTest, TheWholeHugeTreeFitsUpToScaleTwelve)
     // Scale 12: 16192 x 8192 pixels, 506 MB; scale 13: 17542 x 8875 pixels, 594 MB.
     EXPECT_EQ(Drawing::largestScaleThatFits(frame), 12);
     EXPECT_LE(Drawing::imageBytes(Drawing::pixelSize(frame, 12)), Drawing::MaxImageBytes);
-    EXPECT_NO_THROW(Drawing::imageFrame(code, {}, { 12, Drawing::Frame::WholeTree, true, background }));
+    EXPECT_NO_THROW(Drawing::imageFrame(code, {}, { 12, Drawing::Frame::WholeTree, true, paleGrey }));
 }
 
 struct RefusalCase {
@@ -264,7 +263,7 @@ TEST_P(ImageMemoryRefusalTest, IsRefusedNamingTheLargestScaleThatFits)
 {
     const GeneticCode code = PictureCodes::hugeTree();
     try {
-        Drawing::renderImage(code, {}, { GetParam().scale, Drawing::Frame::WholeTree, true, background });
+        Drawing::renderImage(code, {}, { GetParam().scale, Drawing::Frame::WholeTree, true, paleGrey });
         FAIL() << "an image over 512 MB was made";
     } catch (const RuntimeError& error) {
         EXPECT_EQ(error.number(), RuntimeError::OutOfMemory);
@@ -284,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(Scales, ImageMemoryRefusalTest,
 TEST(ImageMemoryTest, VectorsHaveNoSuchBound)
 {
     const GeneticCode code = PictureCodes::hugeTree();
-    const Drawing::RenderOptions options { 32, Drawing::Frame::WholeTree, true, background };
+    const Drawing::RenderOptions options { 32, Drawing::Frame::WholeTree, true, paleGrey };
     EXPECT_EQ(readSvg(Drawing::renderSvg(code, {}, options, {})).lines.size(), 3U);
     EXPECT_TRUE(Drawing::renderPdf(code, {}, options, {}).startsWith("%PDF-"));
 }
@@ -299,7 +298,7 @@ TEST(ImageMemoryTest, AnImageNoScaleFitsAdvisesTheWindowsFrame)
     far[2] = { 30000, 32767, 0.0, 0, 255, 0, false, true };
     far[3].Done = true;
     try {
-        Drawing::renderImage(far, {}, { 1, Drawing::Frame::WholeTree, true, background });
+        Drawing::renderImage(far, {}, { 1, Drawing::Frame::WholeTree, true, paleGrey });
         FAIL() << "an image over 512 MB was made";
     } catch (const RuntimeError& error) {
         EXPECT_TRUE(error.message().contains(u"a 12192 x 12192 pixel image at scale 1")) << error.what();
@@ -319,7 +318,7 @@ TEST_P(RenderFittedTest, CentresTheFrameAtItsLargestAndKeepsThePixelRatio)
 {
     const FittedCase& c = GetParam();
     const GeneticCode code = PictureCodes::trunk(500, 4, QColor(40, 90, 220));
-    const QImage image = Drawing::renderFitted(code, {}, Drawing::Frame::Window, c.pixels, c.ratio, background, false);
+    const QImage image = Drawing::renderFitted(code, {}, Drawing::Frame::Window, c.pixels, c.ratio, paleGrey, false);
     EXPECT_EQ(image.size(), c.pixels);
     EXPECT_EQ(image.devicePixelRatio(), c.ratio);
     const double factor = std::min(c.pixels.width() / 1695.0, c.pixels.height() / 1575.0);
@@ -328,8 +327,8 @@ TEST_P(RenderFittedTest, CentresTheFrameAtItsLargestAndKeepsThePixelRatio)
     const double bottom = c.pixels.height() / 2.0 + 1575 * factor / 2;
     for (const double up : { 100.0, 300.0, 480.0 })
         EXPECT_EQ(image.pixelColor(middle, static_cast<int>(bottom - up * factor)), QColor(40, 90, 220)) << up;
-    EXPECT_EQ(image.pixelColor(middle, static_cast<int>(bottom - 600 * factor)), background);
-    EXPECT_EQ(image.pixelColor(2, 2), background);
+    EXPECT_EQ(image.pixelColor(middle, static_cast<int>(bottom - 600 * factor)), paleGrey);
+    EXPECT_EQ(image.pixelColor(2, 2), paleGrey);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, RenderFittedTest,

@@ -2,8 +2,8 @@
 
 #include "core/files/LineReader.h"
 
-#include "support/GeneFileTest.h"
 #include "core/files/UniqueFd.h"
+#include "support/GeneFileTest.h"
 
 #include <QFile>
 

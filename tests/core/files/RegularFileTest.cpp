@@ -2,10 +2,10 @@
 
 #include "core/files/RegularFile.h"
 
-#include "support/GeneFileTest.h"
-#include "support/UnblockedCall.h"
 #include "program/clsGenSeq.h"
+#include "support/GeneFileTest.h"
 #include "support/ScriptedRandom.h"
+#include "support/UnblockedCall.h"
 
 #include <algorithm>
 #include <cstring>
@@ -62,8 +62,7 @@ TEST_P(RegularFileTest, OpensOnlyARegularFileAndNeverBlocks)
     const QString name = GetParam().make(dir.path());
     bool opened = false;
 
-    const CallOutcome outcome
-        = callBesideFifo(name, [&] { opened = Files::openRegularFileForReading(name).valid(); });
+    const CallOutcome outcome = callBesideFifo(name, [&] { opened = Files::openRegularFileForReading(name).valid(); });
 
     EXPECT_FALSE(outcome.blocked);
     EXPECT_FALSE(outcome.error);

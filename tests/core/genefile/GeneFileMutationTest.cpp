@@ -1,8 +1,8 @@
 // The reader's mutation test: one reseed per record, one draw per trait, every line read.
 
-#include "support/GeneFileTest.h"
-#include "program/clsGenSeq.h"
 #include "core/platform/RuntimeError.h"
+#include "program/clsGenSeq.h"
+#include "support/GeneFileTest.h"
 #include "support/ScriptedRandom.h"
 
 #include <optional>

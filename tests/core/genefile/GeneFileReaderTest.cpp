@@ -2,10 +2,10 @@
 
 #include "core/genefile/GeneFileReader.h"
 
-#include "support/GeneFileTest.h"
 #include "core/genefile/GeneFileWriter.h"
-#include "program/clsGenSeq.h"
 #include "core/platform/RuntimeError.h"
+#include "program/clsGenSeq.h"
+#include "support/GeneFileTest.h"
 #include "support/ScriptedRandom.h"
 
 #include <QLocale>

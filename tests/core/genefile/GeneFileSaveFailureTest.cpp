@@ -1,11 +1,11 @@
 // Saves that cannot be done: a clear error naming the file, the old file intact, nothing left behind.
 
+#include "core/genefile/GeneFileWriter.h"
+#include "core/platform/RuntimeError.h"
+#include "program/clsGenSeq.h"
 #include "support/GeneFileTest.h"
 #include "support/ScopedTmpfs.h"
 #include "support/UnblockedCall.h"
-#include "core/genefile/GeneFileWriter.h"
-#include "program/clsGenSeq.h"
-#include "core/platform/RuntimeError.h"
 
 #include <functional>
 #include <optional>

@@ -2,8 +2,8 @@
 
 #include "core/genefile/GeneFileWriter.h"
 
-#include "support/GeneFileTest.h"
 #include "program/clsGenSeq.h"
+#include "support/GeneFileTest.h"
 
 #include <QLocale>
 

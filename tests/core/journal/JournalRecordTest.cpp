@@ -116,10 +116,8 @@ TEST(JournalRecord, TheOtherEventsReadBack)
     EXPECT_EQ(JournalRecord::startOf(objectOf(JournalRecord::run(start))), start);
     EXPECT_EQ(JournalRecord::idOf(objectOf(JournalRecord::closed(-1))), qint16(-1));
     EXPECT_EQ(JournalRecord::idOf(objectOf(JournalRecord::saved(32767, QStringLiteral("/a")))), qint16(32767));
-    EXPECT_EQ(
-        JournalRecord::endOf(objectOf(JournalRecord::end(RunEnding::Exit))), RunEnding::Exit);
-    EXPECT_EQ(JournalRecord::endOf(objectOf(JournalRecord::end(RunEnding::CloseBox))),
-        RunEnding::CloseBox);
+    EXPECT_EQ(JournalRecord::endOf(objectOf(JournalRecord::end(RunEnding::Exit))), RunEnding::Exit);
+    EXPECT_EQ(JournalRecord::endOf(objectOf(JournalRecord::end(RunEnding::CloseBox))), RunEnding::CloseBox);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "core/journal/Journal.h"
 
-#include "support/ScopedTmpfs.h"
 #include "core/journal/JournalFolder.h"
+#include "support/ScopedTmpfs.h"
 #include "support/TestCodes.h"
 
 #include <QDir>

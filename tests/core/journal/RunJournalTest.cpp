@@ -12,7 +12,7 @@
 
 namespace {
 
-const QDateTime start(QDate(2026, 12, 8), QTime(17, 3, 12, 345));
+const QDateTime runStart(QDate(2026, 12, 8), QTime(17, 3, 12, 345));
 
 PictureRecord picture(qint16 id)
 {
@@ -22,7 +22,7 @@ PictureRecord picture(qint16 id)
 // A run of three pictures, 1 closed and 2 saved, that ended by Exit: each record a line.
 std::vector<QByteArray> exitedRun()
 {
-    return { JournalRecord::run(start), JournalRecord::opened(picture(0)), JournalRecord::opened(picture(1)),
+    return { JournalRecord::run(runStart), JournalRecord::opened(picture(0)), JournalRecord::opened(picture(1)),
         JournalRecord::closed(1), JournalRecord::opened(picture(2)), JournalRecord::saved(2, QStringLiteral("/a.gen")),
         JournalRecord::end(RunEnding::Exit) };
 }
@@ -53,7 +53,7 @@ TEST_F(RunJournalTest, ARunReadsBackWithItsPicturesWhichWereOpenAndHowItEnded)
 {
     const RunJournal run = RunJournal::read(write(joined(exitedRun())));
     EXPECT_FALSE(run.damaged());
-    EXPECT_EQ(run.start, start);
+    EXPECT_EQ(run.start, runStart);
     EXPECT_EQ(run.startText(), QStringLiteral("2026-12-08 17:03:12"));
     ASSERT_EQ(run.pictures.size(), 3U);
     EXPECT_TRUE(run.pictures[0].open);

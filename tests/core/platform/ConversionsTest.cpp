@@ -3,6 +3,7 @@
 #include "core/platform/Conversions.h"
 
 #include "core/platform/RuntimeError.h"
+#include "support/ErrorNumber.h"
 
 #include <QLocale>
 
@@ -40,17 +41,6 @@ QLocale pointLocale()
 QLocale commaLocale()
 {
     return QLocale(QLocale::German, QLocale::Germany);
-}
-
-// The number of the RuntimeError that call raises, 0 when it raises none.
-template <typename Call> int errorOf(Call&& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
 }
 
 constexpr double maxDouble = std::numeric_limits<double>::max();

@@ -3,6 +3,7 @@
 #include "core/platform/KeyedCollection.h"
 
 #include "core/platform/RuntimeError.h"
+#include "support/ErrorNumber.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -12,16 +13,6 @@
 #include <vector>
 
 namespace {
-
-template <typename Call> int errorOf(Call&& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 // Keys " 0", " 1", ... in the registry's form, each holding its key's text without the blank.
 void fill(KeyedCollection<QString>& collection, int count)

@@ -3,9 +3,9 @@
 // "opened ID" and the picture's 96 traits, the angles as their bits. Usage: journal_child RUNS_FOLDER
 
 #include "core/journal/Journal.h"
-#include "ui/picture/FormWindow.h"
-#include "shell/frmMain.h"
 #include "program/modObject.h"
+#include "shell/frmMain.h"
+#include "ui/picture/FormWindow.h"
 
 #include <QApplication>
 #include <QDateTime>

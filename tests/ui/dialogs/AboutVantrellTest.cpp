@@ -1,10 +1,10 @@
 #include "ui/dialogs/AboutVantrell.h"
 
+#include "support/WindowTesting.h"
 #include "ui/dialogs/AboutCorvane.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/dialogs/Logos.h"
 #include "ui/dialogs/PictureBox.h"
-#include "support/WindowTesting.h"
 
 #include <QPointer>
 #include <QPushButton>

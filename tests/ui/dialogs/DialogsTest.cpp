@@ -1,13 +1,13 @@
 #include "ui/dialogs/Dialogs.h"
 
+#include "core/platform/Twips.h"
+#include "support/WindowTesting.h"
 #include "ui/dialogs/AboutAuthor.h"
 #include "ui/dialogs/AboutCorvane.h"
 #include "ui/dialogs/AboutVantrell.h"
 #include "ui/dialogs/ErrorMR.h"
 #include "ui/dialogs/Info.h"
 #include "ui/dialogs/License.h"
-#include "support/WindowTesting.h"
-#include "core/platform/Twips.h"
 
 #include <QAbstractButton>
 #include <QLabel>

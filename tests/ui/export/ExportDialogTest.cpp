@@ -2,10 +2,10 @@
 
 #include "core/export/PictureRender.h"
 #include "program/Preferences.h"
-#include "support/ScopedTmpfs.h"
 #include "support/CaseNames.h"
 #include "support/PictureCodes.h"
 #include "support/PictureTesting.h"
+#include "support/ScopedTmpfs.h"
 #include "support/SvgReading.h"
 
 #include <QCheckBox>

@@ -3,8 +3,8 @@
 #include "ui/export/PictureClipboard.h"
 
 #include "core/export/PictureRender.h"
-#include "program/Preferences.h"
 #include "core/platform/RuntimeError.h"
+#include "program/Preferences.h"
 #include "support/CaseNames.h"
 #include "support/PictureCodes.h"
 #include "support/ProgramState.h"

@@ -1,16 +1,16 @@
-#include "core/drawing/WindowBackground.h"
 #include "ui/familytree/FamilyTreeWindow.h"
 
+#include "core/drawing/WindowBackground.h"
 #include "core/export/PictureRender.h"
-#include "ui/export/ExportDialog.h"
-#include "ui/familytree/PictureNode.h"
 #include "core/genefile/GeneFileWriter.h"
 #include "core/genetics/GeneticCode.h"
 #include "support/OpenTesting.h"
+#include "ui/export/ExportDialog.h"
+#include "ui/familytree/PictureNode.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QImageReader>
-#include <QCheckBox>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QXmlStreamReader>

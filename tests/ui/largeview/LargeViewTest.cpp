@@ -2,10 +2,10 @@
 
 #include "core/drawing/WindowBackground.h"
 #include "core/export/PictureRender.h"
-#include "ui/picture/frmObject.h"
 #include "support/CaseNames.h"
 #include "support/PictureCodes.h"
 #include "support/PictureTesting.h"
+#include "ui/picture/frmObject.h"
 
 #include <QClipboard>
 #include <QMimeData>

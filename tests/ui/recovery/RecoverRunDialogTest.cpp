@@ -1,11 +1,11 @@
 #include "ui/recovery/RecoverRunDialog.h"
 
-#include "ui/familytree/FamilyTreeWindow.h"
-#include "support/ScopedTmpfs.h"
 #include "core/journal/Journal.h"
 #include "core/journal/JournalFolder.h"
 #include "support/OpenTesting.h"
+#include "support/ScopedTmpfs.h"
 #include "support/TestCodes.h"
+#include "ui/familytree/FamilyTreeWindow.h"
 
 #include <QFile>
 #include <QTreeWidget>

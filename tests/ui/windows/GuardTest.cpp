@@ -1,7 +1,7 @@
 #include "ui/windows/Guard.h"
 
-#include "support/WindowTesting.h"
 #include "core/platform/RuntimeError.h"
+#include "support/WindowTesting.h"
 
 #include <QMessageBox>
 #include <QPointer>

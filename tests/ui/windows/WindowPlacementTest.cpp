@@ -15,9 +15,9 @@ struct PlacementCase {
     int roomFor;
 };
 
-class LitterPlacementTest : public testing::TestWithParam<PlacementCase> { };
+class WindowPlacementTest : public testing::TestWithParam<PlacementCase> { };
 
-TEST_P(LitterPlacementTest, GridWindowsStayOnTheScreenClearOfEachOtherAndOfTheMainWindow)
+TEST_P(WindowPlacementTest, GridWindowsStayOnTheScreenClearOfEachOtherAndOfTheMainWindow)
 {
     const PlacementCase& c = GetParam();
     const std::vector<QPoint> corners = WindowPlacement::place(c.screen, c.mainFrame, c.frame, c.count);
@@ -42,17 +42,17 @@ const PlacementCase placementCases[] = {
     { "MoreThanTheScreenHolds", { 0, 0, 640, 480 }, { 0, 0, 188, 100 }, { 217, 153 }, 20, 6 },
 };
 
-INSTANTIATE_TEST_SUITE_P(Screens, LitterPlacementTest, testing::ValuesIn(placementCases),
+INSTANTIATE_TEST_SUITE_P(Screens, WindowPlacementTest, testing::ValuesIn(placementCases),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LitterPlacement, TheFirstWindowStandsRightOfTheMainWindowAtItsTop)
+TEST(WindowPlacement, TheFirstWindowStandsRightOfTheMainWindowAtItsTop)
 {
     const auto corners = WindowPlacement::place({ 0, 0, 1024, 768 }, { 20, 30, 188, 100 }, { 217, 153 }, 1);
     ASSERT_EQ(corners.size(), 1U);
     EXPECT_EQ(corners[0], QPoint(20 + 188 + WindowPlacement::Gap, 30));
 }
 
-TEST(LitterPlacement, RowsWrapAtTheScreensEdgeBeforeTheyCascade)
+TEST(WindowPlacement, RowsWrapAtTheScreensEdgeBeforeTheyCascade)
 {
     const QSize frame(217, 153);
     const auto corners = WindowPlacement::place({ 0, 0, 1024, 768 }, { 0, 0, 188, 100 }, frame, 9);
@@ -62,7 +62,7 @@ TEST(LitterPlacement, RowsWrapAtTheScreensEdgeBeforeTheyCascade)
     EXPECT_EQ(corners[3].x(), 0);
 }
 
-TEST(LitterPlacement, PastTheScreensEndWindowsCascadeFromItsCorner)
+TEST(WindowPlacement, PastTheScreensEndWindowsCascadeFromItsCorner)
 {
     const QRect screen(0, 0, 640, 480);
     const auto corners = WindowPlacement::place(screen, { 0, 0, 188, 100 }, { 217, 153 }, 10);
