@@ -30,7 +30,7 @@ void flushDeletions()
 OpenSession::OpenSession()
     : window([] {})
 {
-    installPictureWindows();
+    installPictureWindows(window.commands());
     treeFile = folder.filePath(QStringLiteral("tree.gen"));
     GeneFileWriter::Save(PictureCodes::wideTree(), treeFile);
     window.show();

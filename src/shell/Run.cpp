@@ -78,9 +78,14 @@ void Run::openCopy(qint16 id)
 
 void Run::openCopy(const PictureRecord& original, const QString& ofRun)
 {
-    const BirthRecord birth = BirthRecord::copy(original.id, original.birth.flags, ofRun);
-    openWith([&](clsObject& copy) { copy.InitCopy(original.name, original.code, birth.flags); },
-        [&](const clsObject&) { return birth; });
+    openCode(original.name, original.code, BirthRecord::copy(original.id, original.birth.flags, ofRun));
+}
+
+std::shared_ptr<clsObject> Run::openCode(
+    const QString& name, const GeneticCode& code, const BirthRecord& birth, std::optional<QPoint> corner)
+{
+    return openWith([&](clsObject& picture) { picture.InitCopy(name, code, birth.flags); },
+        [&](const clsObject&) { return birth; }, corner);
 }
 
 void Run::recover(const RunJournal& run, bool all)
@@ -102,6 +107,15 @@ void Run::closeUnticked()
     // As Done on each of them.
     for (const auto& picture : unticked)
         picture->Unload();
+}
+
+void Run::reopenClosed()
+{
+    const qint16 id = m_history.lastClosed();
+    if (id < 0)
+        return;
+    modObject::Objects.item(modObject::KeyOf(id))->Reopen();
+    m_history.shownAgain(id);
 }
 
 void Run::keepIn(Journal& journal)

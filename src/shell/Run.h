@@ -27,10 +27,17 @@ public:
     std::shared_ptr<clsObject> openPicture(std::optional<QPoint> corner = std::nullopt);
     // Opens a new picture with exactly picture id's genetic code, drawn with its flags.
     void openCopy(qint16 id);
+    // Opens a new picture with exactly this name and genetic code, drawn with the birth's flags, born as birth says;
+    // the window's frame at corner when one is given.
+    std::shared_ptr<clsObject> openCode(const QString& name, const GeneticCode& code, const BirthRecord& birth,
+        std::optional<QPoint> corner = std::nullopt);
     // Reopens, as copies, the pictures of an earlier run that were open at its end, or all of them.
     void recover(const RunJournal& run, bool all);
     // As Done on every open picture whose Parent box is not ticked.
     void closeUnticked();
+    // Shows again the window of the picture closed most recently and closed still: each call goes one further back.
+    // Nothing when no picture is closed.
+    void reopenClosed();
 
     // The journal that keeps this run from now on.
     void keepIn(Journal& journal);

@@ -143,6 +143,9 @@ void frmMain::createMenus()
     P_OpenLitter->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     P_CloseUnticked = addMenuItem(M_Pictures, "P_CloseUnticked", QStringLiteral("Close &Unticked Pictures"));
     P_CloseUnticked->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
+    P_ReopenClosed = addMenuItem(M_Pictures, "P_ReopenClosed", QStringLiteral("Reopen &Closed Picture"));
+    P_ReopenClosed->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    P_ReopenClosed->setEnabled(false);
     M_Pictures->addSeparator();
     P_FamilyTree = addMenuItem(M_Pictures, "P_FamilyTree", QStringLiteral("&Family Tree"));
     P_FamilyTree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
@@ -163,6 +166,11 @@ void frmMain::createMenus()
     Guard::connect(I_Info, &QAction::triggered, this, &frmMain::I_Info_Click);
     Guard::connect(P_OpenLitter, &QAction::triggered, this, &frmMain::P_OpenLitter_Click);
     Guard::connect(P_CloseUnticked, &QAction::triggered, this, &frmMain::P_CloseUnticked_Click);
+    Guard::connect(P_ReopenClosed, &QAction::triggered, this, &frmMain::P_ReopenClosed_Click);
+    const RunHistory& history = m_run.history();
+    const auto updateReopen = [this] { P_ReopenClosed->setEnabled(m_run.history().lastClosed() >= 0); };
+    connect(&history, &RunHistory::pictureClosed, this, updateReopen);
+    connect(&history, &RunHistory::pictureShownAgain, this, updateReopen);
     Guard::connect(P_FamilyTree, &QAction::triggered, this, &frmMain::P_FamilyTree_Click);
     Guard::connect(P_RecoverRun, &QAction::triggered, this, &frmMain::P_RecoverRun_Click);
 }
@@ -283,15 +291,34 @@ void frmMain::OpenLitter(int count)
         Dialogs::Show<ErrorMR>();
         return;
     }
-    const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(QPoint(0, 0), QSize(1024, 768));
-    const std::vector<QPoint> corners = WindowPlacement::place(screenArea, frameGeometry(), pictureFrameSize(), count);
-    for (const QPoint& corner : corners)
+    for (const QPoint& corner : newWindowCorners(count))
         m_run.openPicture(corner);
+}
+
+std::vector<QPoint> frmMain::newWindowCorners(int count) const
+{
+    const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(QPoint(0, 0), QSize(1024, 768));
+    return WindowPlacement::place(
+        screenArea, frameGeometry(), pictureFrameSize(), count, WindowPlacement::openWindowFrames());
+}
+
+RunCommands frmMain::commands()
+{
+    const QPointer<frmMain> self(this);
+    return { [self](const QString& name, const GeneticCode& code, const BirthRecord& birth) {
+        if (self)
+            self->m_run.openCode(name, code, birth, self->newWindowCorners(1).front());
+    } };
 }
 
 void frmMain::P_CloseUnticked_Click()
 {
     m_run.closeUnticked();
+}
+
+void frmMain::P_ReopenClosed_Click()
+{
+    m_run.reopenClosed();
 }
 
 FamilyTreeWindow* frmMain::FamilyTree() const

@@ -2,11 +2,13 @@
 // The main window: the mutation-rate and name boxes, the Open button and the menus; closing it ends the program.
 
 #include "shell/Run.h"
+#include "ui/windows/RunCommands.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <functional>
+#include <vector>
 
 class FamilyTreeWindow;
 class Journal;
@@ -43,6 +45,7 @@ public:
     QMenu* M_Pictures;
     QAction* P_OpenLitter;
     QAction* P_CloseUnticked;
+    QAction* P_ReopenClosed;
     QAction* P_FamilyTree;
     QAction* P_RecoverRun;
     QMenu* M_Info;
@@ -63,6 +66,9 @@ public:
     void OpenLitter(int count);
     // How many pictures a litter has unless the user says otherwise: 9 at first, then the last number given.
     int LitterSize() const { return m_litterSize; }
+
+    // What the picture windows and the other windows ask of this run.
+    RunCommands commands();
 
     // The journal that keeps this run; its failure is told once, and the run goes on without it.
     void AttachJournal(Journal& journal);
@@ -90,11 +96,14 @@ private:
     void btnOpen_Click();
     void P_OpenLitter_Click();
     void P_CloseUnticked_Click();
+    void P_ReopenClosed_Click();
     void P_FamilyTree_Click();
     void P_RecoverRun_Click();
 
     // The size a picture window's frame takes on the screen.
     QSize pictureFrameSize() const;
+    // Where count new picture windows go: beside this window, clear of every open window where there is room.
+    std::vector<QPoint> newWindowCorners(int count) const;
 
     Ending m_endProgram;
     Run m_run;

@@ -22,7 +22,6 @@ int main(int argc, char** argv)
     QApplication::setFont(font);
     // Only the main window ends the program, even when the last picture window closes while it is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
-    installPictureWindows();
     // The data folder is named after the program.
     QCoreApplication::setApplicationName(QStringLiteral("vantrell"));
     const QString journals = JournalFolder::standardFolder();
@@ -31,6 +30,7 @@ int main(int argc, char** argv)
         // Made first, so it outlives the window and hears how the run ends.
         Journal journal(journals, QDateTime::currentDateTime());
         frmMain window;
+        installPictureWindows(window.commands());
         window.AttachJournal(journal);
         window.show();
         QApplication::exec();

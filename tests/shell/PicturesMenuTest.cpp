@@ -156,6 +156,49 @@ TEST_F(PicturesMenuTest, CloseUntickedKeepsExactlyTheTickedPictures)
     EXPECT_TRUE(main->run().history().find(1)->open);
 }
 
+// Regression: the second litter went exactly over the parents left open, hiding them.
+TEST_F(PicturesMenuTest, ASecondLitterGoesClearOfTheParentsLeftOpen)
+{
+    main->move(0, 0);
+    main->OpenLitter(9);
+    tick(window(2));
+    tick(window(5));
+    main->P_CloseUnticked->trigger();
+    WindowTesting::flushDeletions();
+    const QRect parents[] = { window(2)->frameGeometry(), window(5)->frameGeometry() };
+    main->OpenLitter(9);
+    for (int id = 9; id < 18; ++id) {
+        ASSERT_NE(window(id), nullptr);
+        for (const QRect& parent : parents)
+            EXPECT_FALSE(window(id)->frameGeometry().intersects(parent)) << id;
+    }
+}
+
+TEST_F(PicturesMenuTest, ReopenClosedShowsTheLatestClosedFirstAsItWasUntilNoneIsLeft)
+{
+    EXPECT_FALSE(main->P_ReopenClosed->isEnabled());
+    open(QStringLiteral("0"), QStringLiteral("first.gen"));
+    open(QStringLiteral("0"), QStringLiteral("second.gen"));
+    const QImage drawing = window(1)->surface().image().copy();
+    tick(window(1));
+    window(0)->btnDone->click();
+    window(1)->close();
+    WindowTesting::flushDeletions();
+    ASSERT_TRUE(main->P_ReopenClosed->isEnabled());
+
+    main->P_ReopenClosed->trigger();
+    ASSERT_NE(window(1), nullptr);
+    EXPECT_EQ(window(0), nullptr);
+    EXPECT_EQ(window(1)->txtName->text(), QStringLiteral("second.gen"));
+    EXPECT_FALSE(window(1)->cbxParent->isChecked());
+    EXPECT_EQ(window(1)->surface().image(), drawing);
+    EXPECT_TRUE(main->run().history().find(1)->open);
+    main->P_ReopenClosed->trigger();
+    EXPECT_NE(window(0), nullptr);
+    EXPECT_FALSE(main->P_ReopenClosed->isEnabled());
+    EXPECT_EQ(modObject::Objects.count(), 2);
+}
+
 struct ShortcutCase {
     const char* item;
     QKeySequence keys;
@@ -173,6 +216,7 @@ TEST_P(PicturesMenuShortcut, HasItsKeys)
 INSTANTIATE_TEST_SUITE_P(Items, PicturesMenuShortcut,
     testing::Values(ShortcutCase { "P_OpenLitter", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O) },
         ShortcutCase { "P_CloseUnticked", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W) },
+        ShortcutCase { "P_ReopenClosed", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T) },
         ShortcutCase { "P_FamilyTree", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F) }),
     [](const auto& info) { return std::string(info.param.item); });
 

@@ -56,6 +56,24 @@ BirthRecord BirthRecord::copy(qint16 original, Drawing::Flags flags, const QStri
     return birth;
 }
 
+BirthRecord BirthRecord::edited(qint16 from, Drawing::Flags flags)
+{
+    BirthRecord birth;
+    birth.kind = Kind::Edited;
+    birth.parents = { from };
+    birth.flags = flags;
+    return birth;
+}
+
+BirthRecord BirthRecord::between(qint16 first, qint16 second, Drawing::Flags flags)
+{
+    BirthRecord birth;
+    birth.kind = Kind::Between;
+    birth.parents = { first, second };
+    birth.flags = flags;
+    return birth;
+}
+
 std::vector<qint16> BirthRecord::parentsInRun() const
 {
     if (kind == Kind::Copy)
@@ -80,6 +98,10 @@ QString BirthRecord::describe() const
         if (!ofRun.isEmpty())
             return QStringLiteral("picture %1 of the run of %2").arg(copyOf).arg(ofRun);
         return QStringLiteral("copy of %1").arg(copyOf);
+    case Kind::Edited:
+        return QStringLiteral("edited from %1").arg(idList(parents));
+    case Kind::Between:
+        return QStringLiteral("between %1").arg(idList(parents));
     }
     return {};
 }

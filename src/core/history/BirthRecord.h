@@ -1,5 +1,6 @@
 #pragma once
-// How a picture came to be: read from a file, bred from parents, random, or a copy of another picture.
+// How a picture came to be: read from a file, bred from parents, random, a copy of another picture, edited from
+// one by hand, or a frame between two.
 
 #include "core/drawing/DrawFlags.h"
 
@@ -13,6 +14,8 @@ struct BirthRecord {
         Bred, // bred from parents at rate
         Random, // no parent ticked, or a rate of 1 or more
         Copy, // exactly the genetic code of picture copyOf
+        Edited, // a genetic code edited by hand from the one of parents[0]
+        Between, // a frame of the morph between parents[0] and parents[1]
     };
 
     Kind kind = Kind::Random;
@@ -20,7 +23,7 @@ struct BirthRecord {
     QString file;
     double rate = 0.0;
     // Bred: the pictures ticked at its breeding. File: the picture of this run that saved that file,
-    // when it is unchanged since.
+    // when it is unchanged since. Edited: the picture it was edited from. Between: the two it lies between.
     std::vector<qint16> parents;
     // Copy: the original's ID, and when the original belongs to an earlier run, that run's start time.
     qint16 copyOf = -1;
@@ -33,12 +36,14 @@ struct BirthRecord {
     // Random when no parent was ticked or the rate is 1 or more, bred otherwise.
     static BirthRecord fromBreeding(std::vector<qint16> ticked, double rate);
     static BirthRecord copy(qint16 original, Drawing::Flags flags, const QString& ofRun = {});
+    static BirthRecord edited(qint16 from, Drawing::Flags flags);
+    static BirthRecord between(qint16 first, qint16 second, Drawing::Flags flags);
 
     // The pictures of this run it descends from: its parents, or the original it copies.
     std::vector<qint16> parentsInRun() const;
 
     // "read from /home/me/tree.gen at rate 0.05", "bred from 3 and 7 at rate 0.1", "random at rate 0",
-    // "copy of 7", "picture 7 of the run of 2026-12-08 17:03:12".
+    // "copy of 7", "picture 7 of the run of 2026-12-08 17:03:12", "edited from 7", "between 3 and 7".
     QString describe() const;
     // "Done on, Draw off"
     static QString describe(Drawing::Flags flags);

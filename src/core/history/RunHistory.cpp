@@ -57,7 +57,23 @@ void RunHistory::closed(qint16 id)
     if (m_ending || it == m_index.cend() || !m_pictures[*it].open)
         return;
     m_pictures[*it].open = false;
+    m_closed.push_back(id);
     emit pictureClosed(id);
+}
+
+void RunHistory::shownAgain(qint16 id)
+{
+    const auto it = m_index.constFind(id);
+    if (it == m_index.cend() || m_pictures[*it].open)
+        return;
+    m_pictures[*it].open = true;
+    std::erase(m_closed, id);
+    emit pictureShownAgain(id);
+}
+
+qint16 RunHistory::lastClosed() const
+{
+    return m_closed.empty() ? qint16(-1) : m_closed.back();
 }
 
 void RunHistory::saved(qint16 id, const QString& fileName)

@@ -63,6 +63,7 @@ void Journal::follow(const RunHistory& history)
             write(JournalRecord::opened(*picture));
     });
     connect(&history, &RunHistory::pictureClosed, this, [this](qint16 id) { write(JournalRecord::closed(id)); });
+    connect(&history, &RunHistory::pictureShownAgain, this, [this](qint16 id) { write(JournalRecord::shown(id)); });
     connect(&history, &RunHistory::pictureSaved, this,
         [this](qint16 id, const QString& path) { write(JournalRecord::saved(id, path)); });
     connect(&history, &RunHistory::runEnding, this, [this](RunEnding how) {

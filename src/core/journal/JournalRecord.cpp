@@ -96,14 +96,18 @@ QString kindName(BirthRecord::Kind kind)
         return QStringLiteral("random");
     case BirthRecord::Kind::Copy:
         return QStringLiteral("copy");
+    case BirthRecord::Kind::Edited:
+        return QStringLiteral("edited");
+    case BirthRecord::Kind::Between:
+        return QStringLiteral("between");
     }
     return {};
 }
 
 std::optional<BirthRecord::Kind> kindNamed(const QString& name)
 {
-    for (const auto kind :
-        { BirthRecord::Kind::File, BirthRecord::Kind::Bred, BirthRecord::Kind::Random, BirthRecord::Kind::Copy })
+    for (const auto kind : { BirthRecord::Kind::File, BirthRecord::Kind::Bred, BirthRecord::Kind::Random,
+             BirthRecord::Kind::Copy, BirthRecord::Kind::Edited, BirthRecord::Kind::Between })
         if (kindName(kind) == name)
             return kind;
     return std::nullopt;
@@ -193,6 +197,13 @@ QByteArray opened(const PictureRecord& picture)
 QByteArray closed(qint16 id)
 {
     QJsonObject record = event(Closed);
+    record.insert(QStringLiteral("id"), id);
+    return line(record);
+}
+
+QByteArray shown(qint16 id)
+{
+    QJsonObject record = event(Shown);
     record.insert(QStringLiteral("id"), id);
     return line(record);
 }

@@ -21,6 +21,7 @@ inline constexpr QLatin1String Run("run");
 inline constexpr QLatin1String Opened("opened");
 inline constexpr QLatin1String Reopened("reopened");
 inline constexpr QLatin1String Closed("closed");
+inline constexpr QLatin1String Shown("shown");
 inline constexpr QLatin1String Saved("saved");
 inline constexpr QLatin1String End("end");
 
@@ -29,6 +30,8 @@ QByteArray run(const QDateTime& start);
 // "opened", or "reopened" for a copy.
 QByteArray opened(const PictureRecord& picture);
 QByteArray closed(qint16 id);
+// A closed picture's window showed again.
+QByteArray shown(qint16 id);
 QByteArray saved(qint16 id, const QString& absolutePath);
 // how is Exit or CloseBox: a run cut off has no end.
 QByteArray end(RunEnding how);

@@ -127,14 +127,14 @@ RunJournal RunJournal::read(const QString& path)
             }
             index.insert(picture->id, journal.pictures.size());
             journal.pictures.push_back(std::move(*picture));
-        } else if (event == JournalRecord::Closed || event == JournalRecord::Saved) {
+        } else if (event == JournalRecord::Closed || event == JournalRecord::Shown || event == JournalRecord::Saved) {
             const auto id = JournalRecord::idOf(record);
             if (!id || !index.contains(*id)) {
                 damagedAt(number, QStringLiteral("an event of a picture never opened"));
                 break;
             }
-            if (event == JournalRecord::Closed)
-                journal.pictures[index.value(*id)].open = false;
+            if (event != JournalRecord::Saved)
+                journal.pictures[index.value(*id)].open = event == JournalRecord::Shown;
         } else if (event == JournalRecord::End) {
             const auto how = JournalRecord::endOf(record);
             if (!how) {

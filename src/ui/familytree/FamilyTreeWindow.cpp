@@ -86,7 +86,8 @@ FamilyTreeWindow::FamilyTreeWindow(RunHistory& history, Commands commands, QWidg
         if (const PictureRecord* record = m_history.find(id))
             addPicture(*record);
     });
-    connect(&m_history, &RunHistory::pictureClosed, this, &FamilyTreeWindow::closePicture);
+    connect(&m_history, &RunHistory::pictureClosed, this, &FamilyTreeWindow::showOpen);
+    connect(&m_history, &RunHistory::pictureShownAgain, this, &FamilyTreeWindow::showOpen);
 }
 
 FamilyTreeWindow::~FamilyTreeWindow()
@@ -197,10 +198,11 @@ bool FamilyTreeWindow::visibleThumbnailsComplete() const
     return true;
 }
 
-void FamilyTreeWindow::closePicture(qint16 id)
+void FamilyTreeWindow::showOpen(qint16 id)
 {
-    if (PictureNode* node = m_nodes.value(id)) {
-        node->setClosed(true);
+    const PictureRecord* record = m_history.find(id);
+    if (PictureNode* node = m_nodes.value(id); node && record) {
+        node->setClosed(!record->open);
         node->setToolTip(toolTipOf(id));
     }
 }

@@ -60,7 +60,8 @@ private:
     void addPicture(const PictureRecord& record);
     void placeAll();
     void requestThumbnail(qint16 id);
-    void closePicture(qint16 id);
+    // Shows whether picture id is open or closed now.
+    void showOpen(qint16 id);
     PictureNode* nodeAt(const QPoint& viewPoint) const;
     void askSaveGeneticCode(qint16 id);
     void askExportTree();

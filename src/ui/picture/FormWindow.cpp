@@ -3,7 +3,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-FormWindow::FormWindow()
+FormWindow::FormWindow(RunCommands commands)
+    : m_commands(std::move(commands))
 {
     loaded();
 }
@@ -17,7 +18,7 @@ FormWindow::~FormWindow()
 frmObject& FormWindow::loaded()
 {
     if (!m_form) {
-        m_form = new frmObject;
+        m_form = new frmObject(m_commands);
         // Closing the window, by Done or by its frame, releases it; the picture lives on.
         m_form->setAttribute(Qt::WA_DeleteOnClose);
         connectEvents();
@@ -97,7 +98,7 @@ void FormWindow::SetEvents(Events events)
         connectEvents();
 }
 
-void installPictureWindows()
+void installPictureWindows(const RunCommands& commands)
 {
-    PictureWindow::SetFactory([] { return std::make_unique<FormWindow>(); });
+    PictureWindow::SetFactory([commands] { return std::make_unique<FormWindow>(commands); });
 }

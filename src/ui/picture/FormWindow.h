@@ -4,12 +4,13 @@
 
 #include "program/PictureWindow.h"
 #include "ui/picture/frmObject.h"
+#include "ui/windows/RunCommands.h"
 
 #include <QPointer>
 
 class FormWindow final : public PictureWindow {
 public:
-    FormWindow();
+    explicit FormWindow(RunCommands commands);
     ~FormWindow() override;
 
     void SetPersistentDrawing(bool on) override;
@@ -34,9 +35,10 @@ private:
     // The window tells the events given what happens to it.
     void connectEvents();
 
+    RunCommands m_commands;
     QPointer<frmObject> m_form;
     Events m_events;
 };
 
-// Makes every picture open a FormWindow.
-void installPictureWindows();
+// Makes every picture open a FormWindow, which asks commands of the run.
+void installPictureWindows(const RunCommands& commands = {});

@@ -8,7 +8,7 @@
 #include "ui/export/PictureClipboard.h"
 #include "ui/largeview/LargeView.h"
 #include "ui/windows/Guard.h"
-#include "ui/windows/TextCopyFilter.h"
+#include "ui/windows/WindowShortcutFilter.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -85,8 +85,9 @@ template <typename W> W* place(W* widget, int left, int top, int width, int heig
 
 } // namespace
 
-frmObject::frmObject(QWidget* parent)
+frmObject::frmObject(RunCommands commands, QWidget* parent)
     : QWidget(parent)
+    , m_commands(std::move(commands))
     , m_surface(drawingTwips, qApp ? qApp->devicePixelRatio() : 1.0, Drawing::windowBackground())
 {
     setWindowTitle(QStringLiteral("ID"));
@@ -129,9 +130,9 @@ frmObject::frmObject(QWidget* parent)
     M_Picture->addActions({ P_Copy, P_Export, P_ViewLarge });
     M_Picture->setDefaultAction(P_ViewLarge);
     static_cast<DrawingArea*>(picDraw)->setMenu(M_Picture);
-    // Ctrl+C in the name box copies its selected text, as in any text box, and the picture otherwise.
-    // The filter belongs to the box.
-    new TextCopyFilter(txtName);
+    // The window's shortcuts work in the name box too, where a new picture puts the focus; only Ctrl+C with
+    // text selected copies the text, as in any text box. The filter belongs to the box.
+    new WindowShortcutFilter(txtName);
     Guard::connect(P_Copy, &QAction::triggered, this, &frmObject::P_Copy_Click);
     Guard::connect(P_Export, &QAction::triggered, this, &frmObject::P_Export_Click);
     Guard::connect(P_ViewLarge, &QAction::triggered, this, &frmObject::P_ViewLarge_Click);

@@ -2,6 +2,7 @@
 // The picture window: the drawing, the Parent box, the name box, and the Save and Done buttons.
 
 #include "core/drawing/ImageSurface.h"
+#include "ui/windows/RunCommands.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -21,7 +22,7 @@ class frmObject : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmObject(QWidget* parent = nullptr);
+    explicit frmObject(RunCommands commands = {}, QWidget* parent = nullptr);
     ~frmObject() override;
 
     // The client area's size on the screen, as laid out.
@@ -68,6 +69,7 @@ protected:
 private:
     std::shared_ptr<clsObject> picture() const;
 
+    RunCommands m_commands;
     ImageSurface m_surface;
     QPointer<LargeView> m_largeView;
 };

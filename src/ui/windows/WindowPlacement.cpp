@@ -1,10 +1,14 @@
 #include "ui/windows/WindowPlacement.h"
 
+#include <QApplication>
+#include <QWidget>
+
 #include <algorithm>
 
 namespace WindowPlacement {
 
-std::vector<QPoint> place(const QRect& screen, const QRect& mainFrame, QSize frame, int count)
+std::vector<QPoint> place(
+    const QRect& screen, const QRect& mainFrame, QSize frame, int count, const std::vector<QRect>& open)
 {
     std::vector<QPoint> corners;
     if (count <= 0 || frame.isEmpty())
@@ -25,6 +29,10 @@ std::vector<QPoint> place(const QRect& screen, const QRect& mainFrame, QSize fra
         tops.push_back(top);
 
     const auto take = [&](QPoint corner) {
+        const QRect window = QRect(corner, frame).adjusted(-Gap / 2, -Gap / 2, Gap / 2, Gap / 2);
+        for (const QRect& other : open)
+            if (window.intersects(other))
+                return false;
         corners.push_back(corner);
         return static_cast<int>(corners.size()) == count;
     };
@@ -51,6 +59,17 @@ std::vector<QPoint> place(const QRect& screen, const QRect& mainFrame, QSize fra
     for (int k = 0; static_cast<int>(corners.size()) < count; ++k)
         corners.push_back(screen.topLeft() + QPoint(1, 1) * (CascadeStep * (k % steps)));
     return corners;
+}
+
+std::vector<QRect> openWindowFrames()
+{
+    std::vector<QRect> frames;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && !window->isMinimized()
+            && (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog))
+            frames.push_back(window->frameGeometry());
+    }
+    return frames;
 }
 
 } // namespace WindowPlacement

@@ -30,6 +30,8 @@ const DescribeCase describeCases[] = {
     { "Copy", BirthRecord::copy(7, {}), "copy of 7", { 7 } },
     { "CopyOfAnEarlierRun", BirthRecord::copy(7, {}, QStringLiteral("2026-12-08 17:03:12")),
         "picture 7 of the run of 2026-12-08 17:03:12", {} },
+    { "Edited", BirthRecord::edited(7, {}), "edited from 7", { 7 } },
+    { "Between", BirthRecord::between(3, 7, {}), "between 3 and 7", { 3, 7 } },
 };
 
 class BirthRecordDescribe : public testing::TestWithParam<DescribeCase> { };

@@ -40,6 +40,8 @@ const BirthCase birthCases[] = {
     { "Random", BirthRecord::fromBreeding({}, 2.5) },
     { "Copy", withFlags(BirthRecord::copy(7, {}), { false, false }) },
     { "CopyOfAnEarlierRun", BirthRecord::copy(12, { true, true }, QStringLiteral("2026-12-08 17:03:12")) },
+    { "Edited", BirthRecord::edited(5, { false, true }) },
+    { "Between", BirthRecord::between(2, 6, { true, false }) },
 };
 
 class JournalRecordBirth : public testing::TestWithParam<BirthCase> { };

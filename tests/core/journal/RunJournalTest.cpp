@@ -64,6 +64,15 @@ TEST_F(RunJournalTest, ARunReadsBackWithItsPicturesWhichWereOpenAndHowItEnded)
     EXPECT_TRUE(sameTraits(run.pictures[2].code, testCode(2)));
 }
 
+TEST_F(RunJournalTest, APictureShownAgainIsOpenAtItsEnd)
+{
+    const RunJournal run = RunJournal::read(write(joined({ JournalRecord::run(runStart),
+        JournalRecord::opened(picture(0)), JournalRecord::closed(0), JournalRecord::shown(0) })));
+    EXPECT_FALSE(run.damaged());
+    ASSERT_EQ(run.pictures.size(), 1U);
+    EXPECT_TRUE(run.pictures[0].open);
+}
+
 struct Cut {
     const char* name;
     // The records kept, then what follows them.

@@ -23,9 +23,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (argc != 2)
         return 2;
-    installPictureWindows();
     Journal journal(QString::fromLocal8Bit(argv[1]), QDateTime::currentDateTime());
     frmMain window([] {});
+    installPictureWindows(window.commands());
     window.AttachJournal(journal);
     window.show();
     std::cout << "ready" << std::endl;

@@ -70,4 +70,20 @@ TEST(WindowPlacement, PastTheScreensEndWindowsCascadeFromItsCorner)
     EXPECT_EQ(corners[7], screen.topLeft() + QPoint(WindowPlacement::CascadeStep, WindowPlacement::CascadeStep));
 }
 
+// Regression: a second litter went exactly over the parents left open from the first, hiding them.
+TEST(WindowPlacement, ASecondLitterGoesClearOfTheWindowsLeftOpen)
+{
+    const QRect screen(0, 0, 1024, 768);
+    const QRect main(0, 0, 188, 100);
+    const QSize frame(217, 153);
+    const std::vector<QPoint> first = WindowPlacement::place(screen, main, frame, 9);
+    const std::vector<QRect> open { QRect(first[2], frame), QRect(first[5], frame) };
+
+    const std::vector<QPoint> second = WindowPlacement::place(screen, main, frame, 9, open);
+
+    for (const QPoint& corner : second)
+        for (const QRect& parent : open)
+            EXPECT_FALSE(QRect(corner, frame).intersects(parent)) << corner.x() << "," << corner.y();
+}
+
 } // namespace
