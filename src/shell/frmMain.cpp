@@ -4,6 +4,7 @@
 #include "core/journal/JournalFolder.h"
 #include "core/platform/Conversions.h"
 #include "core/platform/Twips.h"
+#include "program/Preferences.h"
 #include "program/modGenes.h"
 #include "program/modMain.h"
 #include "program/modObject.h"
@@ -275,10 +276,10 @@ void frmMain::P_OpenLitter_Click()
     dialog->setLabelText(QStringLiteral("How many pictures?"));
     dialog->setInputMode(QInputDialog::IntInput);
     dialog->setIntRange(MinLitter, MaxLitter);
-    dialog->setIntValue(m_litterSize);
+    dialog->setIntValue(Preferences::current().litterSize);
     connect(dialog, &QInputDialog::intValueSelected, this, [this](int count) {
         Guard::run(this, [&] {
-            m_litterSize = count;
+            Preferences::current().litterSize = count;
             OpenLitter(count);
         });
     });

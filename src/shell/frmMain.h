@@ -64,8 +64,6 @@ public:
     // The Open command count times with the boxes as they are, the rate checked once; the windows in a grid
     // beside this one. Stops at the first Open that fails.
     void OpenLitter(int count);
-    // How many pictures a litter has unless the user says otherwise: 9 at first, then the last number given.
-    int LitterSize() const { return m_litterSize; }
 
     // What the picture windows and the other windows ask of this run.
     RunCommands commands();
@@ -107,7 +105,6 @@ private:
 
     Ending m_endProgram;
     Run m_run;
-    int m_litterSize = 9;
     QPointer<FamilyTreeWindow> m_familyTree;
     QPointer<RecoverRunDialog> m_recoverRun;
     Journal* m_journal = nullptr;

@@ -80,7 +80,7 @@ TEST_F(PicturesMenuTest, TheMenuAsksHowManyEnterAcceptsNineAndTheNumberIsRemembe
     QTest::keyClick(box, Qt::Key_Return);
     WindowTesting::flushDeletions();
     EXPECT_EQ(modObject::Objects.count(), 12);
-    EXPECT_EQ(main->LitterSize(), 3);
+    EXPECT_EQ(Preferences::current().litterSize, 3);
 }
 
 TEST_F(PicturesMenuTest, ABadRateShowsErrorMROnceAndOpensNothing)

@@ -1,5 +1,5 @@
 #pragma once
-// How a picture is exported and copied: its scale, its frame and its edges.
+// How a picture is exported and copied, and how an animation is exported.
 
 #include "core/export/PictureRender.h"
 
@@ -12,4 +12,14 @@ struct ExportSettings {
     Drawing::RenderOptions options(bool transparent) const;
 
     friend bool operator==(const ExportSettings&, const ExportSettings&) = default;
+};
+
+struct AnimationExportSettings {
+    int scale = 4;
+    int framesPerSecond = 30;
+    Drawing::Frame frame = Drawing::Frame::Window;
+    bool smooth = true;
+    bool transparent = false;
+
+    friend bool operator==(const AnimationExportSettings&, const AnimationExportSettings&) = default;
 };
