@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QUndoStack>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 #include <string>
@@ -90,6 +91,7 @@ struct KeyCase {
     QPoint current;
     bool open;
     QString message;
+    const char* focus = "tblGenes";
 };
 
 const KeyCase keyCases[] = {
@@ -119,6 +121,8 @@ const KeyCase keyCases[] = {
             Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Z,
             Qt::CTRL | Qt::Key_Y },
         [](GeneticCode& c) { c[0].Length = 250; }, { 1, 0 }, true, {} },
+    { "CtrlTabLeavesTheTable", { Qt::Key_Right, Qt::CTRL | Qt::Key_Tab }, [](GeneticCode&) {}, { 1, 0 }, true, {},
+        "cbxWholeTree" },
 };
 
 class GenesEditorKeyTest : public GenesEditorTest, public testing::WithParamInterface<KeyCase> { };
@@ -151,6 +155,24 @@ TEST_P(GenesEditorKeyTest, TheKeysDoWhatTheySay)
     EXPECT_EQ(QPoint(current.column(), current.row()), GetParam().current);
     EXPECT_EQ(editor->lblMessage->text(), GetParam().message);
     EXPECT_EQ(editor->picPreview->highlighted(), current.row());
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), GetParam().focus);
+}
+
+TEST_F(GenesEditorTest, TheWheelStepsTheCellUnderItInOneStep)
+{
+    GenesEditor* editor = editPicture(testCode(0));
+    ASSERT_NE(editor, nullptr);
+    const QModelIndex width = editor->tblGenes->model()->index(3, 1);
+    const QPoint at = editor->tblGenes->visualRect(width).center();
+    QWidget* cells = editor->tblGenes->viewport();
+    for (const int notch : { 120, 120, 60, 60 }) {
+        QWheelEvent wheel(at, cells->mapToGlobal(at), QPoint(), QPoint(0, notch), Qt::NoButton, Qt::NoModifier,
+            Qt::NoScrollPhase, false);
+        QApplication::sendEvent(cells, &wheel);
+    }
+    EXPECT_EQ(editor->tblGenes->currentIndex(), width);
+    EXPECT_EQ(editor->edits().code()[3].Width, picture(0)->GenCode().Code()[3].Width + 3);
+    EXPECT_EQ(editor->edits().steps().count(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, GenesEditorKeyTest, testing::ValuesIn(keyCases),
@@ -233,7 +255,12 @@ TEST_F(GenesEditorTest, AGeneCopiedInOneEditorPastesIntoAnother)
     EXPECT_EQ(into->lblMessage->text(), QStringLiteral("The clipboard holds no gene to paste."));
 
     from->tblGenes->setCurrentIndex(from->tblGenes->model()->index(5, 0));
-    from->G_Copy->trigger();
+    QMenu* menu = rightClick(from->tblGenes->viewport());
+    ASSERT_EQ(menu, from->M_Gene);
+    ASSERT_EQ(menu->actions().size(), 3);
+    EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Randomize Gene"));
+    EXPECT_EQ(menu->actions()[2]->text(), QStringLiteral("Paste Gene"));
+    choose(menu, from->G_Copy);
     into->tblGenes->setCurrentIndex(into->tblGenes->model()->index(2, 3));
     into->G_Paste->trigger();
     EXPECT_TRUE(sameTraits(into->edits().code()[2], picture(0)->GenCode().Code()[5]));
