@@ -22,12 +22,6 @@ TEST(GeneTransferTest, EveryGeneComesBackToTheLastBit)
 
 const clsGene plainGene { 120, 3, 0.5, 30, 160, 220, false, true };
 
-TEST(GeneTransferTest, TheTextReadsAsTheTable)
-{
-    EXPECT_EQ(GeneTransfer::toText(plainGene),
-        "Length 120\nWidth 3\nAngle 0.5\nRed 30\nGreen 160\nBlue 220\nDone False\nDraw True\n");
-}
-
 TEST(GeneTransferTest, AnythingElseIsNoGene)
 {
     const QByteArray good = GeneTransfer::toText(plainGene);
