@@ -1,6 +1,7 @@
 #pragma once
-// One change of the edited genetic code as an undoable step: the code before and after it, put back whole, so
-// that nothing is ever half undone.
+// One change of the edited genetic code as an undoable step.
+//
+// It keeps the code before and after it and puts either back whole, so that nothing is ever half undone.
 
 #include "core/genetics/GeneticCode.h"
 

@@ -1,6 +1,7 @@
 #pragma once
-// A picture's genetic code as the genes editor changes it: every change one undoable step, the picture's own code
-// kept to go back to. The picture itself never changes.
+// A picture's genetic code as the genes editor changes it, every change one undoable step.
+//
+// The picture's own code is kept to go back to; the picture itself never changes.
 
 #include "core/editing/TraitColumn.h"
 #include "core/genetics/GeneticCode.h"

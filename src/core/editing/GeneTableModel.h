@@ -1,6 +1,8 @@
 #pragma once
-// The genes editor's table over the edited code: rows "Gene 0" to "Gene 11", each headed by a swatch of its colour,
-// and the columns Length, Width, Angle, Red, Green, Blue, Done and Draw.
+// The genes editor's table over the edited code.
+//
+// Rows "Gene 0" to "Gene 11", each headed by a swatch of its colour; columns Length, Width, Angle, Red, Green, Blue,
+// Done and Draw.
 
 #include <QAbstractTableModel>
 #include <QString>

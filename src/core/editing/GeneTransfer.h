@@ -1,6 +1,7 @@
 #pragma once
-// One gene as a small text, to copy between rows and editors by the clipboard: eight lines, a trait each, the
-// angle in radians to the last bit.
+// One gene as a small text, to copy between rows and editors by the clipboard.
+//
+// Eight lines, a trait each, the angle in radians to the last bit:
 //
 //   Length 120
 //   Width 3

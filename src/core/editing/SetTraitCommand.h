@@ -1,6 +1,5 @@
 #pragma once
-// Sets one trait of one gene: a typed value, a switch, or steps of the wheel, which merge while they stay on one
-// cell.
+// Sets one trait of one gene: a typed value, a switch, or steps of the wheel, which merge on one cell.
 
 #include "core/editing/CodeCommand.h"
 #include "core/editing/TraitColumn.h"

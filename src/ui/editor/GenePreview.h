@@ -1,6 +1,8 @@
 #pragma once
-// The edited picture drawn large beside the genes editor's table: fitted, centred and smooth, with the picture's
-// own flags. One gene is highlighted: its segments drawn in full over the whole tree faded.
+// The edited picture drawn large beside the genes editor's table, one gene highlighted.
+//
+// Fitted, centred and smooth, with the picture's own flags; the highlighted gene's segments are drawn in full over
+// the whole tree faded.
 //
 // It is drawn when painted, in two layers kept until something changes: the faded tree, made anew for each change
 // of the code, the size or the frame, and the highlighted gene over it, made anew when the gene changes too.

@@ -1,6 +1,8 @@
 #pragma once
-// The genes editor's table view: the wheel steps the cell under it, the row menu opens for the current row by
-// mouse or keyboard, and Ctrl+Tab leaves the table as Tab moves within it.
+// The genes editor's table view.
+//
+// The wheel steps the cell under it, the row menu opens for the current row by mouse or keyboard, and Ctrl+Tab
+// leaves the table as Tab moves within it.
 
 #include <QPoint>
 #include <QTableView>

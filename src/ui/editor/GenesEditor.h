@@ -1,7 +1,9 @@
 #pragma once
-// The genes editor of one picture: its twelve genes in a table, typed, stepped, switched, randomized, copied and
-// pasted with undo and redo, the edited picture drawn large beside them; opened as a new picture of the run or
-// saved as a genetic code file. The picture itself never changes.
+// The genes editor of one picture, the window "Genes of Picture N".
+//
+// Its twelve genes in a table, typed, stepped, switched, randomized, copied and pasted with undo and redo, the edited
+// picture drawn large beside them; opened as a new picture of the run or saved as a genetic code file. The picture
+// itself never changes.
 
 #include "core/drawing/DrawFlags.h"
 #include "core/editing/GeneEdits.h"
