@@ -133,7 +133,7 @@ clsGene stepped(clsGene gene, TraitColumn column, int steps)
     if (column == TraitColumn::Angle) {
         gene.Angle += radiansOf(steps);
     } else if (qint16* trait = integerTrait(gene, column)) {
-        *trait = static_cast<qint16>(std::clamp(*trait + steps, -32768, 32767));
+        *trait = static_cast<qint16>(std::clamp<qint64>(qint64 { *trait } + steps, -32768, 32767));
     }
     return gene;
 }
