@@ -16,6 +16,7 @@
 #include "ui/dialogs/ErrorMR.h"
 #include "ui/dialogs/Info.h"
 #include "ui/dialogs/License.h"
+#include "ui/editor/GenesEditor.h"
 #include "ui/export/ExportDialog.h"
 #include "ui/familytree/FamilyTreeWindow.h"
 #include "ui/picture/frmObject.h"
@@ -335,6 +336,10 @@ void frmMain::P_FamilyTree_Click()
                 [this](qint16 id) {
                     if (const PictureRecord* picture = m_run.history().find(id))
                         ExportDialog::Open(m_familyTree, id, picture->code, picture->birth.flags);
+                },
+                [this](qint16 id) {
+                    if (const PictureRecord* picture = m_run.history().find(id))
+                        GenesEditor::Open(id, picture->name, picture->code, picture->birth.flags, commands());
                 } });
         m_familyTree->setAttribute(Qt::WA_DeleteOnClose);
     }

@@ -259,6 +259,14 @@ void FamilyTreeWindow::exportPicture(qint16 id)
     });
 }
 
+void FamilyTreeWindow::editGenes(qint16 id)
+{
+    Guard::run(this, [&] {
+        if (m_commands.editGenes)
+            m_commands.editGenes(id);
+    });
+}
+
 void FamilyTreeWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
@@ -269,6 +277,8 @@ void FamilyTreeWindow::contextMenuEvent(QContextMenuEvent* event)
             [this, id] { askSaveGeneticCode(id); });
         connect(menu.addAction(QStringLiteral("&Export Picture...")), &QAction::triggered, this,
             [this, id] { exportPicture(id); });
+        connect(
+            menu.addAction(QStringLiteral("Edit &Genes...")), &QAction::triggered, this, [this, id] { editGenes(id); });
     } else {
         connect(menu.addAction(QStringLiteral("Export &Family Tree...")), &QAction::triggered, this,
             [this] { askExportTree(); });

@@ -24,6 +24,7 @@ public:
     struct Commands {
         std::function<void(qint16 id)> reopen;
         std::function<void(qint16 id)> exportPicture;
+        std::function<void(qint16 id)> editGenes;
     };
 
     FamilyTreeWindow(RunHistory& history, Commands commands, QWidget* parent = nullptr);
@@ -40,6 +41,7 @@ public:
     // What the picture menu's items do for picture id.
     void reopen(qint16 id);
     void exportPicture(qint16 id);
+    void editGenes(qint16 id);
     // Writes picture id's genetic code as a genetic code file, and records the save.
     void saveGeneticCode(qint16 id, const QString& fileName);
     // Writes the whole tree of pictures as PNG or SVG, by the name's suffix.

@@ -4,6 +4,7 @@
 #include "core/genefile/GeneFileWriter.h"
 #include "core/platform/Twips.h"
 #include "program/modObject.h"
+#include "ui/editor/GenesEditor.h"
 #include "ui/export/ExportDialog.h"
 #include "ui/export/PictureClipboard.h"
 #include "ui/largeview/LargeView.h"
@@ -125,9 +126,10 @@ frmObject::frmObject(RunCommands commands, QWidget* parent)
     P_Copy = addWindowAction(this, QStringLiteral("&Copy Picture"), QKeySequence::Copy);
     P_Export = addWindowAction(this, QStringLiteral("&Export Picture..."), QKeySequence(Qt::CTRL | Qt::Key_E));
     P_ViewLarge = addWindowAction(this, QStringLiteral("&View Large"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    P_EditGenes = addWindowAction(this, QStringLiteral("Edit &Genes..."), QKeySequence(Qt::CTRL | Qt::Key_G));
     M_Picture = new QMenu(this);
     M_Picture->setObjectName(QStringLiteral("M_Picture"));
-    M_Picture->addActions({ P_Copy, P_Export, P_ViewLarge });
+    M_Picture->addActions({ P_Copy, P_Export, P_ViewLarge, P_EditGenes });
     M_Picture->setDefaultAction(P_ViewLarge);
     static_cast<DrawingArea*>(picDraw)->setMenu(M_Picture);
     // The window's shortcuts work in the name box too, where a new picture puts the focus; only Ctrl+C with
@@ -136,6 +138,7 @@ frmObject::frmObject(RunCommands commands, QWidget* parent)
     Guard::connect(P_Copy, &QAction::triggered, this, &frmObject::P_Copy_Click);
     Guard::connect(P_Export, &QAction::triggered, this, &frmObject::P_Export_Click);
     Guard::connect(P_ViewLarge, &QAction::triggered, this, &frmObject::P_ViewLarge_Click);
+    Guard::connect(P_EditGenes, &QAction::triggered, this, &frmObject::P_EditGenes_Click);
 }
 
 frmObject::~frmObject()
@@ -204,4 +207,10 @@ void frmObject::P_ViewLarge_Click()
     m_largeView->show();
     m_largeView->raise();
     m_largeView->activateWindow();
+}
+
+void frmObject::P_EditGenes_Click()
+{
+    const auto object = picture();
+    GenesEditor::Open(object->ID, object->Name, object->GenCode().Code(), object->DrawnWith(), m_commands);
 }

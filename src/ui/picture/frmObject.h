@@ -40,6 +40,7 @@ public:
     QAction* P_Copy;
     QAction* P_Export;
     QAction* P_ViewLarge;
+    QAction* P_EditGenes;
 
     // The ID as text: the link from the window back to its picture.
     QString Tag;
@@ -55,6 +56,7 @@ public:
     void P_Copy_Click();
     void P_Export_Click();
     void P_ViewLarge_Click();
+    void P_EditGenes_Click();
 
 signals:
     // The window is closing, by Done or by its frame.

@@ -5,14 +5,18 @@
 #include "core/genefile/GeneFileWriter.h"
 #include "core/genetics/GeneticCode.h"
 #include "support/OpenTesting.h"
+#include "ui/editor/GenesEditor.h"
 #include "ui/export/ExportDialog.h"
 #include "ui/familytree/PictureNode.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QImageReader>
+#include <QMenu>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTimer>
 #include <QXmlStreamReader>
 
 #include <gmock/gmock.h>
@@ -144,6 +148,33 @@ TEST_F(FamilyTreeTest, DoubleClickReopensAClosedPictureWithItsExactCode)
     ASSERT_NE(tree->node(1), nullptr);
     EXPECT_THAT(tree->lines(), ElementsAre(Pair(0, 1)));
     EXPECT_THAT(tree->toolTipOf(1).toStdString(), HasSubstr("copy of 0"));
+}
+
+TEST_F(FamilyTreeTest, ThePictureMenusEditGenesOpensTheEditorOfAClosedPicture)
+{
+    open(QStringLiteral("0"));
+    const GeneticCode code = picture(0)->GenCode().Code();
+    window(0)->btnDone->click();
+    WindowTesting::flushDeletions();
+    FamilyTreeWindow* tree = showTree();
+    QStringList items;
+    // The menu runs its own event loop: it is read, and its last item chosen, from within.
+    QTimer::singleShot(0, tree, [&items] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (const QAction* item : menu->actions())
+            items.append(item->text());
+        menu->actions().last()->trigger();
+        menu->close();
+    });
+    const QPoint at = onViewport(tree, 0);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(tree->viewport(), &event);
+    EXPECT_EQ(items, QStringList({ "&Reopen", "&Save Genetic Code As...", "&Export Picture...", "Edit &Genes..." }));
+    GenesEditor* editor = GenesEditor::Of(0);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(sameTraits(editor->edits().original(), code));
 }
 
 TEST_F(FamilyTreeTest, SaveGeneticCodeAsWritesTheFileAndCountsAsThePicturesSave)

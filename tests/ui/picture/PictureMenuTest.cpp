@@ -5,6 +5,7 @@
 #include "support/CaseNames.h"
 #include "support/PictureCodes.h"
 #include "support/PictureTesting.h"
+#include "ui/editor/GenesEditor.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -35,7 +36,7 @@ TEST_F(PictureMenuTest, ARightClickOnTheDrawingOpensTheMenu)
     QMenu* menu = rightClick(form->picDraw);
     ASSERT_NE(menu, nullptr);
     const QList<QAction*> items = menu->actions();
-    ASSERT_EQ(items.size(), 3);
+    ASSERT_EQ(items.size(), 4);
     const struct {
         const char* text;
         QKeySequence shortcut;
@@ -43,6 +44,7 @@ TEST_F(PictureMenuTest, ARightClickOnTheDrawingOpensTheMenu)
         { "&Copy Picture", QKeySequence(Qt::CTRL | Qt::Key_C) },
         { "&Export Picture...", QKeySequence(Qt::CTRL | Qt::Key_E) },
         { "&View Large", QKeySequence(Qt::CTRL | Qt::Key_L) },
+        { "Edit &Genes...", QKeySequence(Qt::CTRL | Qt::Key_G) },
     };
     for (int i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i]->text(), QString::fromLatin1(expected[i].text));
@@ -81,12 +83,13 @@ TEST_P(PictureMenuItemTest, ChoosingAnItemDoesIt)
     EXPECT_EQ(clipboardHoldsAPicture(), GetParam().item == 0);
     EXPECT_EQ(shown<ExportDialog>() != nullptr, GetParam().item == 1);
     EXPECT_EQ(shown<LargeView>() != nullptr, GetParam().item == 2);
+    EXPECT_EQ(shown<GenesEditor>() != nullptr, GetParam().item == 3);
     EXPECT_EQ(takeErrorBox(), QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Items, PictureMenuItemTest,
-    testing::Values(
-        MenuItemCase { "CopyPicture", 0 }, MenuItemCase { "ExportPicture", 1 }, MenuItemCase { "ViewLarge", 2 }),
+    testing::Values(MenuItemCase { "CopyPicture", 0 }, MenuItemCase { "ExportPicture", 1 },
+        MenuItemCase { "ViewLarge", 2 }, MenuItemCase { "EditGenes", 3 }),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ShortcutCase {
@@ -110,6 +113,7 @@ TEST_P(PictureShortcutTest, WorksWhereverTheFocusIs)
     EXPECT_EQ(clipboardHoldsAPicture(), GetParam().key.key() == Qt::Key_C);
     EXPECT_EQ(shown<ExportDialog>() != nullptr, GetParam().key.key() == Qt::Key_E);
     EXPECT_EQ(shown<LargeView>() != nullptr, GetParam().key.key() == Qt::Key_L);
+    EXPECT_EQ(shown<GenesEditor>() != nullptr, GetParam().key.key() == Qt::Key_G);
     EXPECT_EQ(takeErrorBox(), QString());
 }
 
@@ -128,7 +132,8 @@ INSTANTIATE_TEST_SUITE_P(Focus, PictureShortcutTest,
             "ExportFromDone", [](frmObject* form) -> QWidget* { return form->btnDone; }, Qt::CTRL | Qt::Key_E },
         ShortcutCase {
             "ViewLargeFromParent", [](frmObject* form) -> QWidget* { return form->cbxParent; }, Qt::CTRL | Qt::Key_L },
-        ShortcutCase { "ViewLargeFromTheNameBox", nameBox, Qt::CTRL | Qt::Key_L }),
+        ShortcutCase { "ViewLargeFromTheNameBox", nameBox, Qt::CTRL | Qt::Key_L },
+        ShortcutCase { "EditGenesFromTheNameBox", nameBox, Qt::CTRL | Qt::Key_G }),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct NameBoxCase {
