@@ -259,6 +259,14 @@ void FamilyTreeWindow::exportPicture(qint16 id)
     });
 }
 
+void FamilyTreeWindow::animateLineage(qint16 id)
+{
+    Guard::run(this, [&] {
+        if (m_commands.animateLineage)
+            m_commands.animateLineage(id);
+    });
+}
+
 void FamilyTreeWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
@@ -269,6 +277,8 @@ void FamilyTreeWindow::contextMenuEvent(QContextMenuEvent* event)
             [this, id] { askSaveGeneticCode(id); });
         connect(menu.addAction(QStringLiteral("&Export Picture...")), &QAction::triggered, this,
             [this, id] { exportPicture(id); });
+        connect(menu.addAction(QStringLiteral("Animate &Lineage")), &QAction::triggered, this,
+            [this, id] { animateLineage(id); });
     } else {
         connect(menu.addAction(QStringLiteral("Export &Family Tree...")), &QAction::triggered, this,
             [this] { askExportTree(); });
