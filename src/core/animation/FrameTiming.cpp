@@ -28,11 +28,6 @@ int FrameTiming::frameOfLoop(int index) const
     return place <= last ? place : 2 * last - place;
 }
 
-qint64 FrameTiming::millisecondsAt(int index) const
-{
-    return std::llround(index * 1000.0 / m_framesPerSecond);
-}
-
 FramePosition FrameTiming::position(int frame) const
 {
     const int last = frameCount() - 1;

@@ -1,8 +1,6 @@
 #pragma once
 // Which moment of a morph each frame shows, at a pace from picture to picture and a frame rate.
 
-#include <QtGlobal>
-
 struct FramePosition {
     // t of the way (0 to 1) from picture step to picture step + 1.
     int step = 0;
@@ -28,8 +26,6 @@ public:
     int loopLength() const;
     // The frame shown at place index (0 to loopLength - 1) of a loop.
     int frameOfLoop(int index) const;
-    // When place index of a loop shows, in milliseconds from the loop's start.
-    qint64 millisecondsAt(int index) const;
 
     // Where frame (0 to frameCount - 1) lies: frame 0 is the first picture, the last frame the last picture
     // (t = 1 of the last step).

@@ -1,0 +1,107 @@
+// The in-between genetic code: numbers on their way, rounded half away from zero, switches at the midpoint, both
+// ends exact; and which moment of a morph each frame shows.
+
+#include "core/animation/InBetween.h"
+
+#include "core/animation/FrameTiming.h"
+#include "support/CaseNames.h"
+
+#include <gtest/gtest.h>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using CaseNames::PrintTo;
+
+// Length, Width, Angle, ColorRed, ColorGreen, ColorBlue, Done, Draw.
+const clsGene firstGene { 100, 4, 0.7, 10, 20, 30, true, false };
+const clsGene secondGene { -200, 9, -0.3, 250, 0, 7, false, true };
+
+struct BetweenCase {
+    const char* name;
+    clsGene first;
+    clsGene second;
+    double t;
+    clsGene expected;
+};
+
+class InBetweenTest : public testing::TestWithParam<BetweenCase> { };
+
+TEST_P(InBetweenTest, GivesEachTraitItsPlaceOnTheWay)
+{
+    const BetweenCase& c = GetParam();
+    EXPECT_TRUE(sameTraits(InBetween::gene(c.first, c.second, c.t), c.expected));
+    // A whole code morphs gene by gene.
+    GeneticCode first;
+    GeneticCode second;
+    GeneticCode expected;
+    first.fill(c.first);
+    second.fill(c.second);
+    expected.fill(c.expected);
+    EXPECT_TRUE(sameTraits(InBetween::code(first, second, c.t), expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Genes, InBetweenTest,
+    testing::Values(BetweenCase { "StartIsTheFirst", firstGene, secondGene, 0.0, firstGene },
+        // 0.7 + 1 (-0.3 - 0.7) is not -0.3 in doubles: the end is exact all the same.
+        BetweenCase { "EndIsTheSecondToTheLastBit", firstGene, secondGene, 1.0, secondGene },
+        BetweenCase { "HalfwayRoundsAwayFromZero", { -3, 1, 1.0, 10, 11, -4, true, true },
+            { 0, 2, -1.0, 11, 10, -1, false, false }, 0.5, { -2, 2, 0.0, 11, 11, -3, false, false } },
+        BetweenCase { "SwitchesStayTheFirstsJustBeforeHalfway", { 0, 1, 0.0, 0, 0, 0, true, false },
+            { 100, 1, 0.0, 0, 0, 0, false, true }, 0.4999, { 50, 1, 0.0, 0, 0, 0, true, false } },
+        BetweenCase { "AnglesAcrossZero", { 0, 0, -2.5, 0, 0, 0, false, false }, { 0, 0, 3.5, 0, 0, 0, false, false },
+            0.25, { 0, 0, -1.0, 0, 0, 0, false, false } },
+        BetweenCase { "NegativeAngles", { 0, 0, -0.5, 0, 0, 0, false, false }, { 0, 0, -4.5, 0, 0, 0, false, false },
+            0.75, { 0, 0, -3.5, 0, 0, 0, false, false } }),
+    [](const testing::TestParamInfo<BetweenCase>& info) { return info.param.name; });
+
+struct TimingCase {
+    const char* name;
+    int pictures;
+    double secondsPerStep;
+    int framesPerSecond;
+    bool backAndForth;
+    int frameCount;
+    int loopLength;
+    // Frames and where they lie.
+    std::vector<std::pair<int, FramePosition>> positions;
+    // Places in the loop and the frames they show.
+    std::vector<std::pair<int, int>> loop;
+};
+
+class FrameTimingTest : public testing::TestWithParam<TimingCase> { };
+
+TEST_P(FrameTimingTest, SaysWhatEachFrameShows)
+{
+    const TimingCase& c = GetParam();
+    const FrameTiming timing(c.pictures, c.secondsPerStep, c.framesPerSecond, c.backAndForth);
+    EXPECT_EQ(timing.frameCount(), c.frameCount);
+    EXPECT_EQ(timing.loopLength(), c.loopLength);
+    for (const auto& [frame, position] : c.positions) {
+        EXPECT_EQ(timing.position(frame).step, position.step) << frame;
+        EXPECT_DOUBLE_EQ(timing.position(frame).t, position.t) << frame;
+    }
+    for (const auto& [place, frame] : c.loop)
+        EXPECT_EQ(timing.frameOfLoop(place), frame) << place;
+}
+
+INSTANTIATE_TEST_SUITE_P(Timings, FrameTimingTest,
+    testing::Values(TimingCase { "OneSecondAt30", 2, 1.0, 30, false, 31, 31,
+                        { { 0, { 0, 0.0 } }, { 15, { 0, 0.5 } }, { 30, { 0, 1.0 } } }, { { 30, 30 } } },
+        TimingCase { "StepsRoundedThroughThreePictures", 3, 0.25, 30, false, 17, 17,
+            { { 7, { 0, 7.0 / 8 } }, { 8, { 1, 0.0 } }, { 12, { 1, 0.5 } }, { 16, { 1, 1.0 } } }, {} },
+        TimingCase {
+            "BackAndForthWithoutRepeatingTheEnds", 2, 0.2, 10, true, 3, 4, {}, { { 0, 0 }, { 2, 2 }, { 3, 1 } } },
+        TimingCase { "AtLeastOneFrameAStep", 2, 0.2, 1, false, 2, 2, { { 1, { 0, 1.0 } } }, {} }),
+    [](const testing::TestParamInfo<TimingCase>& info) { return info.param.name; });
+
+TEST(FrameTimingPace, AnotherPaceKeepsTheMomentShown)
+{
+    const FrameTiming oneSecond(3, 1.0, 30);
+    const FrameTiming twoSeconds(3, 2.0, 30);
+    EXPECT_EQ(twoSeconds.frameNearest(oneSecond, 45), 90);
+    EXPECT_EQ(oneSecond.frameNearest(twoSeconds, 121), 60);
+}
+
+} // namespace

@@ -1,0 +1,115 @@
+// Animations exported as WebP and GIF, read back frame by frame; a stopped export; frames too big for a format.
+
+#include "core/export/AnimationRender.h"
+
+#include "core/animation/InBetween.h"
+#include "core/platform/RuntimeError.h"
+#include "support/AnimationReading.h"
+#include "support/CaseNames.h"
+#include "support/MorphCodes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+
+namespace {
+
+using CaseNames::PrintTo;
+using testing::Each;
+
+const Drawing::RenderOptions sharpOptions { 1, Drawing::Frame::Window, false, QColor(239, 239, 239) };
+
+QImage pictureOf(const GeneticCode& code)
+{
+    return Drawing::renderImage(code, MorphCodes::FullTrees, sharpOptions).convertToFormat(QImage::Format_ARGB32);
+}
+
+struct ReadBackCase {
+    const char* name;
+    const char* file;
+    AnimationReading::Animation (*read)(const QByteArray&);
+};
+
+class AnimationReadBackTest : public testing::TestWithParam<ReadBackCase> {
+protected:
+    QTemporaryDir folder;
+};
+
+TEST_P(AnimationReadBackTest, ShowsEveryFrameOfTheMorphLoopingForever)
+{
+    const Morph morph({ PictureCodes::wideTree(), MorphCodes::otherWideTree() }, MorphCodes::FullTrees);
+    // Five frames a step, a tenth of a second each.
+    const FrameTiming timing(2, 0.5, 10);
+    const QString fileName = folder.filePath(QString::fromLatin1(GetParam().file));
+
+    ASSERT_TRUE(
+        Drawing::exportAnimation(*Drawing::animationFormatOfFileName(fileName), morph, timing, sharpOptions, fileName));
+
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const AnimationReading::Animation read = GetParam().read(file.readAll());
+    ASSERT_EQ(read.frames.size(), 6U);
+    EXPECT_EQ(read.loopCount, 0);
+    EXPECT_THAT(read.durations, Each(100));
+    EXPECT_EQ(read.frames.front(), pictureOf(morph.codes()[0]));
+    EXPECT_EQ(read.frames[3], pictureOf(InBetween::code(morph.codes()[0], morph.codes()[1], 0.6)));
+    EXPECT_EQ(read.frames.back(), pictureOf(morph.codes()[1]));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList { QString::fromLatin1(GetParam().file) });
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, AnimationReadBackTest,
+    testing::Values(ReadBackCase { "WebP", "morph.webp", AnimationReading::readWebP },
+        ReadBackCase { "GifInCapitals", "morph.GIF", AnimationReading::readGif }),
+    [](const testing::TestParamInfo<ReadBackCase>& info) { return info.param.name; });
+
+TEST(AnimationStopTest, AStoppedExportWritesNothing)
+{
+    QTemporaryDir folder;
+    const Morph morph({ PictureCodes::wideTree(), MorphCodes::otherWideTree() }, MorphCodes::FullTrees);
+    int told = 0;
+    const bool written = Drawing::exportAnimation(Drawing::AnimationFormat::Gif, morph, FrameTiming(2, 1, 30),
+        sharpOptions, folder.filePath("stopped.gif"), [&told](int done, int total) {
+            told = done;
+            EXPECT_EQ(total, 31);
+            return done < 3;
+        });
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(told, 3);
+    EXPECT_TRUE(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+struct SideCase {
+    const char* name;
+    Drawing::AnimationFormat format;
+    // 0: taken.
+    int error;
+};
+
+class AnimationSideTest : public testing::TestWithParam<SideCase> { };
+
+// A tree 20240 twips across and a few high: 21590 pixels wide at scale 16, in little memory.
+TEST_P(AnimationSideTest, AFrameWiderThanTheFormatIsRefusedBeforeAnythingIsDrawn)
+{
+    GeneticCode flat = PictureCodes::hugeTree();
+    flat[0].Length = 10;
+    const Morph morph({ flat, flat }, {});
+    const Drawing::RenderOptions options { 16, Drawing::Frame::WholeTree, true, Qt::white };
+    try {
+        const QRectF frame = Drawing::animationImageFrame(GetParam().format, morph, FrameTiming(2, 1, 1), options);
+        EXPECT_EQ(GetParam().error, 0);
+        EXPECT_GT(Drawing::pixelSize(frame, 16).width(), 16383);
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), GetParam().error) << error.message().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, AnimationSideTest,
+    testing::Values(SideCase { "WebP", Drawing::AnimationFormat::WebP, RuntimeError::InvalidArgument },
+        SideCase { "Gif", Drawing::AnimationFormat::Gif, 0 }),
+    [](const testing::TestParamInfo<SideCase>& info) { return info.param.name; });
+
+} // namespace
