@@ -20,9 +20,9 @@ namespace {
 constexpr int MaxThreads = 1024;
 constexpr int MaxColumns = 1000;
 // As the Animation window offers them.
-constexpr double MinSecondsPerStep = 0.2;
-constexpr double MaxSecondsPerStep = 10.0;
-constexpr int MaxFramesPerSecond = 60;
+constexpr double AnimateMinSecondsPerStep = 0.2;
+constexpr double AnimateMaxSecondsPerStep = 10.0;
+constexpr int AnimateMaxFramesPerSecond = 60;
 
 // A usage error: says what is wrong, before the help.
 struct Refusal {
@@ -114,10 +114,11 @@ void readAnimation(const QCommandLineParser& parser, RenderRequest& request)
     bool ok = false;
     const QString seconds = parser.value(QStringLiteral("seconds-per-step"));
     request.secondsPerStep = seconds.toDouble(&ok);
-    if (!ok || !(request.secondsPerStep >= MinSecondsPerStep && request.secondsPerStep <= MaxSecondsPerStep))
+    if (!ok
+        || !(request.secondsPerStep >= AnimateMinSecondsPerStep && request.secondsPerStep <= AnimateMaxSecondsPerStep))
         throw Refusal { QStringLiteral("--seconds-per-step takes a number from 0.2 to 10, not \"%1\"").arg(seconds) };
-    request.framesPerSecond = integer(parser, QStringLiteral("fps"), 1, MaxFramesPerSecond,
-        QStringLiteral("a whole number from 1 to %1").arg(MaxFramesPerSecond));
+    request.framesPerSecond = integer(parser, QStringLiteral("fps"), 1, AnimateMaxFramesPerSecond,
+        QStringLiteral("a whole number from 1 to %1").arg(AnimateMaxFramesPerSecond));
     if (std::lround(request.secondsPerStep * request.framesPerSecond) < 1)
         throw Refusal { QStringLiteral("--seconds-per-step %1 at --fps %2 leaves no frame from one picture to the next")
                             .arg(seconds)

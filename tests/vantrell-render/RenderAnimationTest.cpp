@@ -9,7 +9,7 @@ namespace {
 using namespace RenderTesting;
 
 // The sample shorter, bent the other way and in other colours.
-GeneticCode otherSample()
+GeneticCode otherAnimatedSample()
 {
     GeneticCode code = sampleCode();
     for (clsGene& gene : code) {
@@ -23,7 +23,7 @@ GeneticCode otherSample()
 TEST_F(RenderToolTest, AnimateRunsFromTheFirstFilesPictureToTheLasts)
 {
     writeSample(path("a.gen"));
-    GeneFileWriter::Save(otherSample(), path("b.gen"));
+    GeneFileWriter::Save(otherAnimatedSample(), path("b.gen"));
     GeneticCode last = sampleCode();
     last[0].Width = 9;
     GeneFileWriter::Save(last, path("c.gen"));

@@ -13,7 +13,7 @@ namespace Drawing {
 
 namespace {
 
-int maxSideOf(AnimationFormat format)
+int animationMaxSide(AnimationFormat format)
 {
     return format == AnimationFormat::WebP ? WebPAnimation::MaxSide : GifAnimation::MaxSide;
 }
@@ -23,7 +23,7 @@ QString animationFormatName(AnimationFormat format)
     return format == AnimationFormat::WebP ? QStringLiteral("WebP") : QStringLiteral("GIF");
 }
 
-std::unique_ptr<AnimationEncoder> encoderFor(
+std::unique_ptr<AnimationEncoder> animationEncoderFor(
     AnimationFormat format, QSize size, int framesPerSecond, const RenderOptions& options)
 {
     if (format == AnimationFormat::WebP)
@@ -48,7 +48,7 @@ QRectF animationImageFrame(
 {
     const QRectF frame = imageFrameOver(morph.frameOf(timing, options.frame), options.scale);
     const QSize size = pixelSize(frame, options.scale);
-    const int maxSide = maxSideOf(format);
+    const int maxSide = animationMaxSide(format);
     if (size.width() > maxSide || size.height() > maxSide)
         throw RuntimeError(RuntimeError::InvalidArgument, RuntimeError::standardText(RuntimeError::InvalidArgument),
             QStringLiteral("(a %1 x %2 pixel image at scale %3; a %4 image is at most %5 pixels across and down)")
@@ -65,7 +65,7 @@ std::optional<QByteArray> renderAnimation(AnimationFormat format, const Morph& m
 {
     const QRectF frame = animationImageFrame(format, morph, timing, options);
     const std::unique_ptr<AnimationEncoder> encoder
-        = encoderFor(format, pixelSize(frame, options.scale), timing.framesPerSecond(), options);
+        = animationEncoderFor(format, pixelSize(frame, options.scale), timing.framesPerSecond(), options);
     const int total = timing.loopLength();
     for (int i = 0; i < total; ++i) {
         const GeneticCode code = morph.codeAt(timing.position(timing.frameOfLoop(i)));

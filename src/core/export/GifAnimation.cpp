@@ -34,19 +34,19 @@ int gifDelay(int frame, int framesPerSecond)
     return static_cast<int>(at(frame + 1) - at(frame));
 }
 
-struct ColourMapFree {
+struct GifColourMapFree {
     void operator()(ColorMapObject* map) const { GifFreeMapObject(map); }
 };
 
 // giflib's colour maps hold a power of two entries.
-std::unique_ptr<ColorMapObject, ColourMapFree> colourMapOf(const std::vector<QRgb>& palette)
+std::unique_ptr<ColorMapObject, GifColourMapFree> gifColourMapOf(const std::vector<QRgb>& palette)
 {
     const int size = 1 << GifBitSize(static_cast<int>(palette.size()));
     std::vector<GifColorType> colours(static_cast<std::size_t>(size), GifColorType { 0, 0, 0 });
     for (std::size_t i = 0; i < palette.size(); ++i)
         colours[i] = { static_cast<GifByteType>(qRed(palette[i])), static_cast<GifByteType>(qGreen(palette[i])),
             static_cast<GifByteType>(qBlue(palette[i])) };
-    std::unique_ptr<ColorMapObject, ColourMapFree> map(GifMakeMapObject(size, colours.data()));
+    std::unique_ptr<ColorMapObject, GifColourMapFree> map(GifMakeMapObject(size, colours.data()));
     if (!map)
         throw RuntimeError(RuntimeError::OutOfMemory, RuntimeError::standardText(RuntimeError::OutOfMemory),
             QStringLiteral("(a GIF colour map)"));
@@ -103,7 +103,7 @@ void GifAnimation::add(const QImage& frame)
     const auto length = static_cast<int>(EGifGCBToExtension(&control, extension));
     checkGif(gif, EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, length, extension));
 
-    const auto map = colourMapOf(indexed.palette);
+    const auto map = gifColourMapOf(indexed.palette);
     checkGif(gif, EGifPutImageDesc(gif, 0, 0, m_size.width(), m_size.height(), false, map.get()));
     for (int y = 0; y < m_size.height(); ++y)
         checkGif(gif,

@@ -28,13 +28,13 @@
 
 namespace {
 
-constexpr double FirstSecondsPerStep = 1.0;
-constexpr double MinSecondsPerStep = 0.2;
-constexpr double MaxSecondsPerStep = 10.0;
+constexpr double AnimationFirstSecondsPerStep = 1.0;
+constexpr double AnimationMinSecondsPerStep = 0.2;
+constexpr double AnimationMaxSecondsPerStep = 10.0;
 // Four times the drawing area of a picture's window, as the large view starts.
 constexpr int AnimationFirstScale = 4;
 
-std::vector<GeneticCode> codesOf(const std::vector<AnimationWindow::Picture>& pictures)
+std::vector<GeneticCode> animationCodesOf(const std::vector<AnimationWindow::Picture>& pictures)
 {
     std::vector<GeneticCode> codes;
     codes.reserve(pictures.size());
@@ -43,7 +43,7 @@ std::vector<GeneticCode> codesOf(const std::vector<AnimationWindow::Picture>& pi
     return codes;
 }
 
-std::vector<qint16> idsOf(const std::vector<AnimationWindow::Picture>& pictures)
+std::vector<qint16> animationIdsOf(const std::vector<AnimationWindow::Picture>& pictures)
 {
     std::vector<qint16> ids;
     ids.reserve(pictures.size());
@@ -57,9 +57,9 @@ std::vector<qint16> idsOf(const std::vector<AnimationWindow::Picture>& pictures)
 AnimationWindow::AnimationWindow(
     std::vector<Picture> pictures, Drawing::Flags flags, RunCommands commands, QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , m_ids(idsOf(pictures))
-    , m_morph(codesOf(pictures), flags)
-    , m_timing(m_morph.pictures(), FirstSecondsPerStep, FramesPerSecond)
+    , m_ids(animationIdsOf(pictures))
+    , m_morph(animationCodesOf(pictures), flags)
+    , m_timing(m_morph.pictures(), AnimationFirstSecondsPerStep, FramesPerSecond)
     , m_commands(std::move(commands))
 {
     setObjectName(QStringLiteral("AnimationWindow"));
@@ -93,10 +93,10 @@ void AnimationWindow::createControls()
     spnSecondsPerStep = new QDoubleSpinBox(this);
     spnSecondsPerStep->setObjectName(QStringLiteral("spnSecondsPerStep"));
     spnSecondsPerStep->setAccessibleName(QStringLiteral("Seconds per step"));
-    spnSecondsPerStep->setRange(MinSecondsPerStep, MaxSecondsPerStep);
+    spnSecondsPerStep->setRange(AnimationMinSecondsPerStep, AnimationMaxSecondsPerStep);
     spnSecondsPerStep->setDecimals(1);
     spnSecondsPerStep->setSingleStep(0.1);
-    spnSecondsPerStep->setValue(FirstSecondsPerStep);
+    spnSecondsPerStep->setValue(AnimationFirstSecondsPerStep);
     auto* lblSecondsPerStep = new QLabel(QStringLiteral("&Seconds per step:"), this);
     lblSecondsPerStep->setBuddy(spnSecondsPerStep);
 

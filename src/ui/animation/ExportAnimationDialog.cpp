@@ -32,7 +32,7 @@ const QStringList AnimationFormatFilters { QStringLiteral("Animated WebP (*.webp
 const QString AnimationFolderName = QStringLiteral("export animation");
 constexpr int AnimationMaxFramesPerSecond = 60;
 // An export that ends sooner shows no progress.
-constexpr int ProgressAfterMilliseconds = 500;
+constexpr int AnimationProgressAfterMilliseconds = 500;
 
 QMessageBox* animationMessageBox(
     QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons, QWidget* parent)
@@ -283,7 +283,7 @@ void ExportAnimationDialog::write(Drawing::AnimationFormat format, const QString
     progress->setWindowModality(Qt::WindowModal);
     progress->setAutoClose(false);
     progress->setAutoReset(false);
-    progress->setMinimumDuration(ProgressAfterMilliseconds);
+    progress->setMinimumDuration(AnimationProgressAfterMilliseconds);
     progress->setValue(0);
     m_progress = progress;
     connect(progress, &QProgressDialog::canceled, this, [stop = m_stop] { stop->store(true); });

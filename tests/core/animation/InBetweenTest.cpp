@@ -15,10 +15,10 @@ namespace {
 using CaseNames::PrintTo;
 
 // Length, Width, Angle, ColorRed, ColorGreen, ColorBlue, Done, Draw.
-const clsGene firstGene { 100, 4, 0.7, 10, 20, 30, true, false };
-const clsGene secondGene { -200, 9, -0.3, 250, 0, 7, false, true };
+const clsGene betweenFirstGene { 100, 4, 0.7, 10, 20, 30, true, false };
+const clsGene betweenSecondGene { -200, 9, -0.3, 250, 0, 7, false, true };
 
-struct BetweenCase {
+struct InBetweenCase {
     const char* name;
     clsGene first;
     clsGene second;
@@ -26,11 +26,11 @@ struct BetweenCase {
     clsGene expected;
 };
 
-class InBetweenTest : public testing::TestWithParam<BetweenCase> { };
+class InBetweenTest : public testing::TestWithParam<InBetweenCase> { };
 
 TEST_P(InBetweenTest, GivesEachTraitItsPlaceOnTheWay)
 {
-    const BetweenCase& c = GetParam();
+    const InBetweenCase& c = GetParam();
     EXPECT_TRUE(sameTraits(InBetween::gene(c.first, c.second, c.t), c.expected));
     // A whole code morphs gene by gene.
     GeneticCode first;
@@ -43,20 +43,20 @@ TEST_P(InBetweenTest, GivesEachTraitItsPlaceOnTheWay)
 }
 
 INSTANTIATE_TEST_SUITE_P(Genes, InBetweenTest,
-    testing::Values(BetweenCase { "StartIsTheFirst", firstGene, secondGene, 0.0, firstGene },
+    testing::Values(InBetweenCase { "StartIsTheFirst", betweenFirstGene, betweenSecondGene, 0.0, betweenFirstGene },
         // 0.7 + 1 (-0.3 - 0.7) is not -0.3 in doubles: the end is exact all the same.
-        BetweenCase { "EndIsTheSecondToTheLastBit", firstGene, secondGene, 1.0, secondGene },
-        BetweenCase { "HalfwayRoundsAwayFromZero", { -3, 1, 1.0, 10, 11, -4, true, true },
+        InBetweenCase { "EndIsTheSecondToTheLastBit", betweenFirstGene, betweenSecondGene, 1.0, betweenSecondGene },
+        InBetweenCase { "HalfwayRoundsAwayFromZero", { -3, 1, 1.0, 10, 11, -4, true, true },
             { 0, 2, -1.0, 11, 10, -1, false, false }, 0.5, { -2, 2, 0.0, 11, 11, -3, false, false } },
-        BetweenCase { "SwitchesStayTheFirstsJustBeforeHalfway", { 0, 1, 0.0, 0, 0, 0, true, false },
+        InBetweenCase { "SwitchesStayTheFirstsJustBeforeHalfway", { 0, 1, 0.0, 0, 0, 0, true, false },
             { 100, 1, 0.0, 0, 0, 0, false, true }, 0.4999, { 50, 1, 0.0, 0, 0, 0, true, false } },
-        BetweenCase { "AnglesAcrossZero", { 0, 0, -2.5, 0, 0, 0, false, false }, { 0, 0, 3.5, 0, 0, 0, false, false },
+        InBetweenCase { "AnglesAcrossZero", { 0, 0, -2.5, 0, 0, 0, false, false }, { 0, 0, 3.5, 0, 0, 0, false, false },
             0.25, { 0, 0, -1.0, 0, 0, 0, false, false } },
-        BetweenCase { "NegativeAngles", { 0, 0, -0.5, 0, 0, 0, false, false }, { 0, 0, -4.5, 0, 0, 0, false, false },
+        InBetweenCase { "NegativeAngles", { 0, 0, -0.5, 0, 0, 0, false, false }, { 0, 0, -4.5, 0, 0, 0, false, false },
             0.75, { 0, 0, -3.5, 0, 0, 0, false, false } }),
-    [](const testing::TestParamInfo<BetweenCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<InBetweenCase>& info) { return info.param.name; });
 
-struct TimingCase {
+struct FrameTimingCase {
     const char* name;
     int pictures;
     double secondsPerStep;
@@ -70,11 +70,11 @@ struct TimingCase {
     std::vector<std::pair<int, int>> loop;
 };
 
-class FrameTimingTest : public testing::TestWithParam<TimingCase> { };
+class FrameTimingTest : public testing::TestWithParam<FrameTimingCase> { };
 
 TEST_P(FrameTimingTest, SaysWhatEachFrameShows)
 {
-    const TimingCase& c = GetParam();
+    const FrameTimingCase& c = GetParam();
     const FrameTiming timing(c.pictures, c.secondsPerStep, c.framesPerSecond, c.backAndForth);
     EXPECT_EQ(timing.frameCount(), c.frameCount);
     EXPECT_EQ(timing.loopLength(), c.loopLength);
@@ -87,14 +87,14 @@ TEST_P(FrameTimingTest, SaysWhatEachFrameShows)
 }
 
 INSTANTIATE_TEST_SUITE_P(Timings, FrameTimingTest,
-    testing::Values(TimingCase { "OneSecondAt30", 2, 1.0, 30, false, 31, 31,
+    testing::Values(FrameTimingCase { "OneSecondAt30", 2, 1.0, 30, false, 31, 31,
                         { { 0, { 0, 0.0 } }, { 15, { 0, 0.5 } }, { 30, { 0, 1.0 } } }, { { 30, 30 } } },
-        TimingCase { "StepsRoundedThroughThreePictures", 3, 0.25, 30, false, 17, 17,
+        FrameTimingCase { "StepsRoundedThroughThreePictures", 3, 0.25, 30, false, 17, 17,
             { { 7, { 0, 7.0 / 8 } }, { 8, { 1, 0.0 } }, { 12, { 1, 0.5 } }, { 16, { 1, 1.0 } } }, {} },
-        TimingCase {
+        FrameTimingCase {
             "BackAndForthWithoutRepeatingTheEnds", 2, 0.2, 10, true, 3, 4, {}, { { 0, 0 }, { 2, 2 }, { 3, 1 } } },
-        TimingCase { "AtLeastOneFrameAStep", 2, 0.2, 1, false, 2, 2, { { 1, { 0, 1.0 } } }, {} }),
-    [](const testing::TestParamInfo<TimingCase>& info) { return info.param.name; });
+        FrameTimingCase { "AtLeastOneFrameAStep", 2, 0.2, 1, false, 2, 2, { { 1, { 0, 1.0 } } }, {} }),
+    [](const testing::TestParamInfo<FrameTimingCase>& info) { return info.param.name; });
 
 TEST(FrameTimingPace, AnotherPaceKeepsTheMomentShown)
 {

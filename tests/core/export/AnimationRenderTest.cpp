@@ -19,20 +19,20 @@ namespace {
 using CaseNames::PrintTo;
 using testing::Each;
 
-const Drawing::RenderOptions sharpOptions { 1, Drawing::Frame::Window, false, QColor(239, 239, 239) };
+const Drawing::RenderOptions morphSharpOptions { 1, Drawing::Frame::Window, false, QColor(239, 239, 239) };
 
-QImage pictureOf(const GeneticCode& code)
+QImage morphPictureOf(const GeneticCode& code)
 {
-    return Drawing::renderImage(code, MorphCodes::FullTrees, sharpOptions).convertToFormat(QImage::Format_ARGB32);
+    return Drawing::renderImage(code, MorphCodes::FullTrees, morphSharpOptions).convertToFormat(QImage::Format_ARGB32);
 }
 
-struct ReadBackCase {
+struct AnimationReadBackCase {
     const char* name;
     const char* file;
     AnimationReading::Animation (*read)(const QByteArray&);
 };
 
-class AnimationReadBackTest : public testing::TestWithParam<ReadBackCase> {
+class AnimationReadBackTest : public testing::TestWithParam<AnimationReadBackCase> {
 protected:
     QTemporaryDir folder;
 };
@@ -44,8 +44,8 @@ TEST_P(AnimationReadBackTest, ShowsEveryFrameOfTheMorphLoopingForever)
     const FrameTiming timing(2, 0.5, 10);
     const QString fileName = folder.filePath(QString::fromLatin1(GetParam().file));
 
-    ASSERT_TRUE(
-        Drawing::exportAnimation(*Drawing::animationFormatOfFileName(fileName), morph, timing, sharpOptions, fileName));
+    ASSERT_TRUE(Drawing::exportAnimation(
+        *Drawing::animationFormatOfFileName(fileName), morph, timing, morphSharpOptions, fileName));
 
     QFile file(fileName);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -53,17 +53,17 @@ TEST_P(AnimationReadBackTest, ShowsEveryFrameOfTheMorphLoopingForever)
     ASSERT_EQ(read.frames.size(), 6U);
     EXPECT_EQ(read.loopCount, 0);
     EXPECT_THAT(read.durations, Each(100));
-    EXPECT_EQ(read.frames.front(), pictureOf(morph.codes()[0]));
-    EXPECT_EQ(read.frames[3], pictureOf(InBetween::code(morph.codes()[0], morph.codes()[1], 0.6)));
-    EXPECT_EQ(read.frames.back(), pictureOf(morph.codes()[1]));
+    EXPECT_EQ(read.frames.front(), morphPictureOf(morph.codes()[0]));
+    EXPECT_EQ(read.frames[3], morphPictureOf(InBetween::code(morph.codes()[0], morph.codes()[1], 0.6)));
+    EXPECT_EQ(read.frames.back(), morphPictureOf(morph.codes()[1]));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
         QStringList { QString::fromLatin1(GetParam().file) });
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, AnimationReadBackTest,
-    testing::Values(ReadBackCase { "WebP", "morph.webp", AnimationReading::readWebP },
-        ReadBackCase { "GifInCapitals", "morph.GIF", AnimationReading::readGif }),
-    [](const testing::TestParamInfo<ReadBackCase>& info) { return info.param.name; });
+    testing::Values(AnimationReadBackCase { "WebP", "morph.webp", AnimationReading::readWebP },
+        AnimationReadBackCase { "GifInCapitals", "morph.GIF", AnimationReading::readGif }),
+    [](const testing::TestParamInfo<AnimationReadBackCase>& info) { return info.param.name; });
 
 TEST(AnimationStopTest, AStoppedExportWritesNothing)
 {
@@ -71,7 +71,7 @@ TEST(AnimationStopTest, AStoppedExportWritesNothing)
     const Morph morph({ PictureCodes::wideTree(), MorphCodes::otherWideTree() }, MorphCodes::FullTrees);
     int told = 0;
     const bool written = Drawing::exportAnimation(Drawing::AnimationFormat::Gif, morph, FrameTiming(2, 1, 30),
-        sharpOptions, folder.filePath("stopped.gif"), [&told](int done, int total) {
+        morphSharpOptions, folder.filePath("stopped.gif"), [&told](int done, int total) {
             told = done;
             EXPECT_EQ(total, 31);
             return done < 3;
@@ -82,14 +82,14 @@ TEST(AnimationStopTest, AStoppedExportWritesNothing)
     EXPECT_TRUE(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
-struct SideCase {
+struct AnimationSideCase {
     const char* name;
     Drawing::AnimationFormat format;
     // 0: taken.
     int error;
 };
 
-class AnimationSideTest : public testing::TestWithParam<SideCase> { };
+class AnimationSideTest : public testing::TestWithParam<AnimationSideCase> { };
 
 // A tree 20240 twips across and a few high: 21590 pixels wide at scale 16, in little memory.
 TEST_P(AnimationSideTest, AFrameWiderThanTheFormatIsRefusedBeforeAnythingIsDrawn)
@@ -108,8 +108,8 @@ TEST_P(AnimationSideTest, AFrameWiderThanTheFormatIsRefusedBeforeAnythingIsDrawn
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, AnimationSideTest,
-    testing::Values(SideCase { "WebP", Drawing::AnimationFormat::WebP, RuntimeError::InvalidArgument },
-        SideCase { "Gif", Drawing::AnimationFormat::Gif, 0 }),
-    [](const testing::TestParamInfo<SideCase>& info) { return info.param.name; });
+    testing::Values(AnimationSideCase { "WebP", Drawing::AnimationFormat::WebP, RuntimeError::InvalidArgument },
+        AnimationSideCase { "Gif", Drawing::AnimationFormat::Gif, 0 }),
+    [](const testing::TestParamInfo<AnimationSideCase>& info) { return info.param.name; });
 
 } // namespace

@@ -24,8 +24,8 @@ namespace {
 
 using CaseNames::PrintTo;
 
-const std::vector<GeneticCode> trunks { PictureCodes::trunk(300, 4, Qt::red), PictureCodes::trunk(900, 12, Qt::blue),
-    PictureCodes::trunk(1400, 8, Qt::darkGreen) };
+const std::vector<GeneticCode> animatedTrunks { PictureCodes::trunk(300, 4, Qt::red),
+    PictureCodes::trunk(900, 12, Qt::blue), PictureCodes::trunk(1400, 8, Qt::darkGreen) };
 
 class AnimationWindowTest : public PictureTest {
 protected:
@@ -51,7 +51,7 @@ protected:
     // Paused, with the focus where the window puts it.
     AnimationWindow* pausedAnimation(const std::vector<int>& ticked = { 2, 0 })
     {
-        AnimationWindow* animation = animate(trunks, ticked);
+        AnimationWindow* animation = animate(animatedTrunks, ticked);
         if (animation)
             QTest::keyClick(animation->picAnimation, Qt::Key_Space);
         return animation;
@@ -82,14 +82,14 @@ protected:
 
 TEST_F(AnimationWindowTest, CtrlShiftAPlaysTheTickedPicturesInTheOrderOfTheirIds)
 {
-    AnimationWindow* animation = animate(trunks, { 2, 0 });
+    AnimationWindow* animation = animate(animatedTrunks, { 2, 0 });
     ASSERT_NE(animation, nullptr);
 
     EXPECT_EQ(animation->windowTitle(), QStringLiteral("Animation"));
     EXPECT_TRUE(animation->isPlaying());
     ASSERT_EQ(animation->morph().pictures(), 2);
-    EXPECT_TRUE(sameTraits(animation->morph().codes()[0], trunks[0]));
-    EXPECT_TRUE(sameTraits(animation->morph().codes()[1], trunks[2]));
+    EXPECT_TRUE(sameTraits(animation->morph().codes()[0], animatedTrunks[0]));
+    EXPECT_TRUE(sameTraits(animation->morph().codes()[1], animatedTrunks[2]));
     EXPECT_EQ(animation->morph().flags(), picture(0)->DrawnWith());
     EXPECT_EQ(animation->sldPosition->maximum(), 30);
     EXPECT_EQ(animation->spnSecondsPerStep->value(), 1.0);
@@ -102,22 +102,22 @@ TEST_F(AnimationWindowTest, CtrlShiftAPlaysTheTickedPicturesInTheOrderOfTheirIds
     EXPECT_TRUE(QTest::qWaitFor([animation] { return animation->frame() > 0; }));
 }
 
-struct RefusalCase {
+struct AnimationRefusalCase {
     const char* name;
     std::vector<int> ticked;
 };
 
-class AnimationRefusalTest : public AnimationWindowTest, public testing::WithParamInterface<RefusalCase> { };
+class AnimationRefusalTest : public AnimationWindowTest, public testing::WithParamInterface<AnimationRefusalCase> { };
 
 TEST_P(AnimationRefusalTest, FewerThanTwoTickedSayTwoAreNeededAndOpenNothing)
 {
-    EXPECT_EQ(animate(trunks, GetParam().ticked), nullptr);
+    EXPECT_EQ(animate(animatedTrunks, GetParam().ticked), nullptr);
     EXPECT_EQ(takeErrorBox(),
         QStringLiteral("An animation needs two or more pictures. Tick the Parent box of the pictures to animate."));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ticks, AnimationRefusalTest, testing::Values(RefusalCase { "NoneTicked", {} }, RefusalCase { "OneTicked", { 1 } }));
+INSTANTIATE_TEST_SUITE_P(Ticks, AnimationRefusalTest,
+    testing::Values(AnimationRefusalCase { "NoneTicked", {} }, AnimationRefusalCase { "OneTicked", { 1 } }));
 
 TEST_F(AnimationWindowTest, PausedTheKeysMoveFrameByFrameAndTheDrawingFollows)
 {
@@ -135,8 +135,8 @@ TEST_F(AnimationWindowTest, PausedTheKeysMoveFrameByFrameAndTheDrawingFollows)
     const QImage drawn = animation->picAnimation->grab().toImage();
     const qreal ratio = animation->devicePixelRatioF();
     const QImage expected = Drawing::renderFittedOver(Drawing::WindowFrame, true,
-        InBetween::code(trunks[0], trunks[2], 0.5), animation->morph().flags(), animation->picAnimation->size() * ratio,
-        ratio, Drawing::windowBackground(), true);
+        InBetween::code(animatedTrunks[0], animatedTrunks[2], 0.5), animation->morph().flags(),
+        animation->picAnimation->size() * ratio, ratio, Drawing::windowBackground(), true);
     EXPECT_EQ(drawn.convertToFormat(QImage::Format_RGB32), expected.convertToFormat(QImage::Format_RGB32));
 
     key(animation, Qt::Key_Space);
@@ -169,7 +169,8 @@ TEST_F(AnimationWindowTest, CtrlReturnOpensTheFrameAsAPictureBornBetweenItsTwo)
     key(animation, Qt::Key_Return, Qt::ControlModifier);
 
     ASSERT_NE(window(3), nullptr);
-    EXPECT_TRUE(sameTraits(picture(3)->GenCode().Code(), InBetween::code(trunks[1], trunks[2], 8.0 / 30)));
+    EXPECT_TRUE(
+        sameTraits(picture(3)->GenCode().Code(), InBetween::code(animatedTrunks[1], animatedTrunks[2], 8.0 / 30)));
     EXPECT_EQ(main->run().history().find(3)->birth, BirthRecord::between(1, 2, picture(0)->DrawnWith()));
 }
 
