@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -131,6 +132,11 @@ void readAnimation(const QCommandLineParser& parser, RenderRequest& request)
         throw Refusal {
             QStringLiteral("--animate writes a name ending in .webp or .gif, not \"%1\"").arg(request.output)
         };
+    const QString output = QFileInfo(request.output).absoluteFilePath();
+    for (const QString& file : request.files) {
+        if (QFileInfo(file).absoluteFilePath() == output)
+            throw Refusal { QStringLiteral("--output \"%1\" is one of the files to animate").arg(request.output) };
+    }
 }
 
 // The help, naming the program as it is typed rather than by the path it was started from.

@@ -187,6 +187,8 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, RenderUsageTest,
         UsageCase { "NoFrameBetweenPictures",
             { "tree.gen", "a/x/tree.gen", "--animate", "-o", "m.gif", "--seconds-per-step", "0.2", "--fps", "2" },
             "--seconds-per-step 0.2 at --fps 2 leaves no frame" },
+        UsageCase { "AnimateOverAFile", { "tree.gen", "m.gif", "--animate", "-o", "./m.gif" },
+            "--output \"./m.gif\" is one of the files" },
         UsageCase { "FpsWithoutAnimate", { "tree.gen", "-o", "t.png", "--fps", "10" }, "--fps needs --animate" }),
     [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
 
