@@ -1,9 +1,8 @@
-// Animations exported as WebP and GIF, read back frame by frame; a stopped export; frames too big for a format.
+// Animations exported as WebP and GIF, read back frame by frame, and a stopped export.
 
 #include "core/export/AnimationRender.h"
 
 #include "core/animation/InBetween.h"
-#include "core/platform/RuntimeError.h"
 #include "support/AnimationReading.h"
 #include "support/CaseNames.h"
 #include "support/MorphCodes.h"
@@ -81,35 +80,5 @@ TEST(AnimationStopTest, AStoppedExportWritesNothing)
     EXPECT_EQ(told, 3);
     EXPECT_TRUE(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
-
-struct AnimationSideCase {
-    const char* name;
-    Drawing::AnimationFormat format;
-    // 0: taken.
-    int error;
-};
-
-class AnimationSideTest : public testing::TestWithParam<AnimationSideCase> { };
-
-// A tree 20240 twips across and a few high: 21590 pixels wide at scale 16, in little memory.
-TEST_P(AnimationSideTest, AFrameWiderThanTheFormatIsRefusedBeforeAnythingIsDrawn)
-{
-    GeneticCode flat = PictureCodes::hugeTree();
-    flat[0].Length = 10;
-    const Morph morph({ flat, flat }, {});
-    const Drawing::RenderOptions options { 16, Drawing::Frame::WholeTree, true, Qt::white };
-    try {
-        const QRectF frame = Drawing::animationImageFrame(GetParam().format, morph, FrameTiming(2, 1, 1), options);
-        EXPECT_EQ(GetParam().error, 0);
-        EXPECT_GT(Drawing::pixelSize(frame, 16).width(), 16383);
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number(), GetParam().error) << error.message().toStdString();
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Formats, AnimationSideTest,
-    testing::Values(AnimationSideCase { "WebP", Drawing::AnimationFormat::WebP, RuntimeError::InvalidArgument },
-        AnimationSideCase { "Gif", Drawing::AnimationFormat::Gif, 0 }),
-    [](const testing::TestParamInfo<AnimationSideCase>& info) { return info.param.name; });
 
 } // namespace
