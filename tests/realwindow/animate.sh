@@ -10,14 +10,12 @@ name=animate
 work=$(mktemp -d)
 . "$(dirname "$0")/lib/x11.sh"
 
-# Takes a picture of window $1 as $2.
-shoot() {
-    import -window "$1" "$2" || fail "could not take a picture of window $1"
-}
-
-# How many pixels differ between the pictures $1 and $2.
-differing_pixels() {
-    compare -metric AE "$1" "$2" null: 2>&1 | cut -d ' ' -f 1
+# How many pixels of window $1 differ between two pictures taken $2 seconds apart.
+changes_within() {
+    import -window "$1" "$work/before.png" || fail "could not take a picture of window $1"
+    sleep "$2"
+    import -window "$1" "$work/after.png" || fail "could not take a picture of window $1"
+    compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 | cut -d ' ' -f 1
 }
 
 cd "$work" || fail "cannot enter $work"
@@ -26,9 +24,8 @@ cd "$work" || fail "cannot enter $work"
 write_trunk_file first.gen
 {
     printf '%s\r\n' 0.25 40 40 230 False True 1300 16 ""
-    tail -n +10 first.gen | tr -d '\r' | while IFS= read -r line; do printf '%s\r\n' "$line"; done
+    tail -n +10 first.gen
 } >second.gen
-[ "$(wc -l <second.gen)" -eq 108 ] || fail "the genetic code file second.gen written by the test does not have 108 lines"
 
 start_program
 main_window
@@ -50,21 +47,13 @@ animation=$(window_titled Animation)
 [ -n "$animation" ] || fail "Ctrl+Shift+A with two pictures ticked showed no window \"Animation\""
 focus "$animation"
 
-# Playing, a quarter of a second apart: a second goes from one picture to the other.
+# Playing, a second goes from one picture to the other; Space pauses it.
 sleep 0.5
-shoot "$animation" playing-1.png
-sleep 0.25
-shoot "$animation" playing-2.png
-changed=$(differing_pixels playing-1.png playing-2.png)
+changed=$(changes_within "$animation" 0.25)
 [ "$changed" -gt 0 ] 2>/dev/null || fail "the Animation window's drawing did not change while it played ($changed pixels)"
-
-# Space pauses: the drawing stands still.
 xdotool key space || fail "could not press Space in the Animation window"
 sleep 0.3
-shoot "$animation" paused-1.png
-sleep 0.5
-shoot "$animation" paused-2.png
-changed=$(differing_pixels paused-1.png paused-2.png)
+changed=$(changes_within "$animation" 0.5)
 [ "$changed" = 0 ] || fail "the Animation window's drawing changed after Space paused it ($changed pixels)"
 
 focus "$main"

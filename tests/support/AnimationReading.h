@@ -1,8 +1,10 @@
 #pragma once
-// Reads an animated WebP or GIF back as the frames a viewer shows: libwebp's WebPAnimDecoder, giflib's DGifSlurp.
+// Reads an animated WebP or GIF file back as the frames a viewer shows: libwebp's WebPAnimDecoder, giflib's
+// DGifSlurp.
 
-#include <QByteArray>
+#include <QFile>
 #include <QImage>
+#include <QString>
 
 #include <cstring>
 #include <gif_lib.h>
@@ -20,9 +22,11 @@ struct Animation {
     int loopCount = -1;
 };
 
-// Nothing at all when the bytes do not read as an animated WebP.
-inline Animation readWebP(const QByteArray& bytes)
+// Nothing at all when the file does not read as an animated WebP.
+inline Animation readWebP(const QString& fileName)
 {
+    QFile file(fileName);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     Animation read;
     WebPAnimDecoderOptions options;
     WebPAnimDecoderOptionsInit(&options);
@@ -35,65 +39,51 @@ inline Animation readWebP(const QByteArray& bytes)
     if (!decoder || !WebPAnimDecoderGetInfo(decoder.get(), &info))
         return read;
     read.loopCount = static_cast<int>(info.loop_count);
-    int previous = 0;
-    while (WebPAnimDecoderHasMoreFrames(decoder.get())) {
+    for (int ended = 0; WebPAnimDecoderHasMoreFrames(decoder.get());) {
         uint8_t* pixels = nullptr;
         int timestamp = 0;
         if (!WebPAnimDecoderGetNext(decoder.get(), &pixels, &timestamp))
             return {};
-        const QImage canvas(
-            pixels, static_cast<int>(info.canvas_width), static_cast<int>(info.canvas_height), QImage::Format_ARGB32);
-        read.frames.push_back(canvas.copy());
+        read.frames.push_back(QImage(
+            pixels, static_cast<int>(info.canvas_width), static_cast<int>(info.canvas_height), QImage::Format_ARGB32)
+                                  .copy());
         // A frame's timestamp is when it ends.
-        read.durations.push_back(timestamp - previous);
-        previous = timestamp;
+        read.durations.push_back(timestamp - ended);
+        ended = timestamp;
     }
     return read;
 }
 
 // Each frame on its own, as the encoder writes every frame whole: transparent pixels are transparent black.
-inline Animation readGif(const QByteArray& bytes)
+inline Animation readGif(const QString& fileName)
 {
-    struct Source {
-        const QByteArray* bytes;
-        qsizetype at = 0;
-    } source { &bytes };
-    const auto readBytes = [](GifFileType* gif, GifByteType* into, int length) {
-        auto* from = static_cast<Source*>(gif->UserData);
-        const int count = static_cast<int>(std::min<qsizetype>(length, from->bytes->size() - from->at));
-        std::memcpy(into, from->bytes->constData() + from->at, static_cast<size_t>(count));
-        from->at += count;
-        return count;
-    };
     Animation read;
     int error = 0;
     const std::unique_ptr<GifFileType, void (*)(GifFileType*)> gif(
-        DGifOpen(&source, readBytes, &error), [](GifFileType* file) { DGifCloseFile(file, nullptr); });
+        DGifOpenFileName(QFile::encodeName(fileName).constData(), &error),
+        [](GifFileType* file) { DGifCloseFile(file, nullptr); });
     if (!gif || DGifSlurp(gif.get()) != GIF_OK)
         return read;
     for (int i = 0; i < gif->ImageCount; ++i) {
         const SavedImage& image = gif->SavedImages[i];
         for (int e = 0; e + 1 < image.ExtensionBlockCount; ++e) {
             const ExtensionBlock& block = image.ExtensionBlocks[e];
-            if (block.Function == APPLICATION_EXT_FUNC_CODE && block.ByteCount == 11
-                && std::memcmp(block.Bytes, "NETSCAPE2.0", 11) == 0)
+            if (block.Function == APPLICATION_EXT_FUNC_CODE && std::memcmp(block.Bytes, "NETSCAPE2.0", 11) == 0)
                 read.loopCount = image.ExtensionBlocks[e + 1].Bytes[1] | image.ExtensionBlocks[e + 1].Bytes[2] << 8;
         }
         GraphicsControlBlock control {};
         DGifSavedExtensionToGCB(gif.get(), i, &control);
         read.durations.push_back(control.DelayTime * 10);
         const ColorMapObject* map = image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
-        QImage frame(image.ImageDesc.Width, image.ImageDesc.Height, QImage::Format_ARGB32);
-        for (int y = 0; y < frame.height(); ++y) {
-            for (int x = 0; x < frame.width(); ++x) {
-                const int entry = image.RasterBits[y * frame.width() + x];
-                const GifColorType& colour = map->Colors[entry];
-                frame.setPixel(x, y,
-                    entry == control.TransparentColor ? qRgba(0, 0, 0, 0)
-                                                      : qRgb(colour.Red, colour.Green, colour.Blue));
-            }
-        }
-        read.frames.push_back(frame);
+        QList<QRgb> colours;
+        for (int entry = 0; entry < map->ColorCount; ++entry)
+            colours.append(entry == control.TransparentColor
+                    ? qRgba(0, 0, 0, 0)
+                    : qRgb(map->Colors[entry].Red, map->Colors[entry].Green, map->Colors[entry].Blue));
+        QImage frame(image.RasterBits, image.ImageDesc.Width, image.ImageDesc.Height, image.ImageDesc.Width,
+            QImage::Format_Indexed8);
+        frame.setColorTable(colours);
+        read.frames.push_back(frame.convertToFormat(QImage::Format_ARGB32));
     }
     return read;
 }

@@ -33,13 +33,12 @@ TEST_P(InBetweenTest, GivesEachTraitItsPlaceOnTheWay)
     const InBetweenCase& c = GetParam();
     EXPECT_TRUE(sameTraits(InBetween::gene(c.first, c.second, c.t), c.expected));
     // A whole code morphs gene by gene.
-    GeneticCode first;
-    GeneticCode second;
-    GeneticCode expected;
-    first.fill(c.first);
-    second.fill(c.second);
-    expected.fill(c.expected);
-    EXPECT_TRUE(sameTraits(InBetween::code(first, second, c.t), expected));
+    const auto filled = [](const clsGene& gene) {
+        GeneticCode code;
+        code.fill(gene);
+        return code;
+    };
+    EXPECT_TRUE(sameTraits(InBetween::code(filled(c.first), filled(c.second), c.t), filled(c.expected)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Genes, InBetweenTest,
