@@ -1,8 +1,10 @@
 #include "ui/animation/AnimationView.h"
 
+#include "core/drawing/PictureFrame.h"
 #include "core/drawing/WindowBackground.h"
 #include "core/export/PictureRender.h"
 #include "core/platform/RuntimeError.h"
+#include "core/platform/Twips.h"
 
 #include <QPainter>
 
@@ -17,6 +19,14 @@ AnimationView::AnimationView(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Takes the focus, and leaves the window its keys.
     setFocusPolicy(Qt::StrongFocus);
+}
+
+QSize AnimationView::sizeHint() const
+{
+    constexpr int firstScale = 4;
+    return QSize(Twips::toPixels(static_cast<int>(Drawing::WindowFrame.width())),
+               Twips::toPixels(static_cast<int>(Drawing::WindowFrame.height())))
+        * firstScale;
 }
 
 void AnimationView::showFrame(const GeneticCode& code, Drawing::Flags flags, const QRectF& shown, bool clip)

@@ -19,6 +19,8 @@ public:
     // is set.
     void showFrame(const GeneticCode& code, Drawing::Flags flags, const QRectF& shown, bool clip);
     const GeneticCode& code() const { return m_code; }
+    // Four times the drawing area of a picture's window, as the large view starts.
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,7 +3,6 @@
 #include "core/drawing/PictureFrame.h"
 #include "core/history/BirthRecord.h"
 #include "core/platform/RuntimeError.h"
-#include "core/platform/Twips.h"
 #include "ui/animation/AnimationView.h"
 #include "ui/animation/ExportAnimationDialog.h"
 #include "ui/windows/Guard.h"
@@ -31,8 +30,6 @@ namespace {
 constexpr double AnimationFirstSecondsPerStep = 1.0;
 constexpr double AnimationMinSecondsPerStep = 0.2;
 constexpr double AnimationMaxSecondsPerStep = 10.0;
-// Four times the drawing area of a picture's window, as the large view starts.
-constexpr int AnimationFirstScale = 4;
 
 std::vector<GeneticCode> animationCodesOf(const std::vector<AnimationWindow::Picture>& pictures)
 {
@@ -73,9 +70,7 @@ AnimationWindow::AnimationWindow(
     m_timer->setInterval(static_cast<int>(std::lround(1000.0 / FramesPerSecond)));
     connect(m_timer, &QTimer::timeout, this, [this] { Guard::run(this, [this] { tick(); }); });
 
-    resize(Twips::toPixels(static_cast<int>(Drawing::WindowFrame.width())) * AnimationFirstScale,
-        Twips::toPixels(static_cast<int>(Drawing::WindowFrame.height())) * AnimationFirstScale + sizeHint().height()
-            - picAnimation->sizeHint().height());
+    resize(sizeHint());
     Remembered::keepSize(this, QStringLiteral("animation"));
     goTo(0);
     playOrPause();
