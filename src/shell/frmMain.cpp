@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include "core/history/Lineage.h"
 #include "core/journal/Journal.h"
 #include "core/journal/JournalFolder.h"
 #include "core/platform/Conversions.h"
@@ -36,6 +37,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -148,6 +150,8 @@ void frmMain::createMenus()
     P_ReopenClosed = addMenuItem(M_Pictures, "P_ReopenClosed", QStringLiteral("Reopen &Closed Picture"));
     P_ReopenClosed->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     P_ReopenClosed->setEnabled(false);
+    P_AnimateTicked = addMenuItem(M_Pictures, "P_AnimateTicked", QStringLiteral("&Animate Ticked Pictures"));
+    P_AnimateTicked->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     M_Pictures->addSeparator();
     P_FamilyTree = addMenuItem(M_Pictures, "P_FamilyTree", QStringLiteral("&Family Tree"));
     P_FamilyTree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
@@ -173,6 +177,7 @@ void frmMain::createMenus()
     const auto updateReopen = [this] { P_ReopenClosed->setEnabled(m_run.history().lastClosed() >= 0); };
     connect(&history, &RunHistory::pictureClosed, this, updateReopen);
     connect(&history, &RunHistory::pictureShownAgain, this, updateReopen);
+    Guard::connect(P_AnimateTicked, &QAction::triggered, this, &frmMain::P_AnimateTicked_Click);
     Guard::connect(P_FamilyTree, &QAction::triggered, this, &frmMain::P_FamilyTree_Click);
     Guard::connect(P_RecoverRun, &QAction::triggered, this, &frmMain::P_RecoverRun_Click);
 }
@@ -323,6 +328,57 @@ void frmMain::P_ReopenClosed_Click()
     m_run.reopenClosed();
 }
 
+void frmMain::P_AnimateTicked_Click()
+{
+    std::vector<std::shared_ptr<clsObject>> ticked;
+    modObject::Objects.forEach([&](const std::shared_ptr<clsObject>& picture) {
+        if (picture->IsParent())
+            ticked.push_back(picture);
+    });
+    if (ticked.size() < 2) {
+        RefuseAnimation(this, QStringLiteral("Tick the Parent box of the pictures to animate."));
+        return;
+    }
+    std::sort(ticked.begin(), ticked.end(),
+        [](const std::shared_ptr<clsObject>& a, const std::shared_ptr<clsObject>& b) { return a->ID < b->ID; });
+    std::vector<AnimationWindow::Picture> pictures;
+    for (const std::shared_ptr<clsObject>& picture : ticked)
+        pictures.push_back({ picture->ID, picture->GenCode().Code() });
+    OpenAnimation(std::move(pictures), ticked.front()->DrawnWith());
+}
+
+void frmMain::AnimateLineage(qint16 id)
+{
+    const RunHistory& history = m_run.history();
+    const std::vector<qint16> line = Lineage::of(history, id);
+    if (line.size() < 2) {
+        QWidget* over = m_familyTree ? static_cast<QWidget*>(m_familyTree) : this;
+        RefuseAnimation(over, QStringLiteral("Picture %1 has no parent in this run.").arg(id));
+        return;
+    }
+    std::vector<AnimationWindow::Picture> pictures;
+    for (const qint16 ancestor : line)
+        pictures.push_back({ ancestor, history.find(ancestor)->code });
+    OpenAnimation(std::move(pictures), history.find(line.front())->birth.flags);
+}
+
+void frmMain::OpenAnimation(std::vector<AnimationWindow::Picture> pictures, Drawing::Flags flags)
+{
+    auto* window = new AnimationWindow(std::move(pictures), flags, commands());
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void frmMain::RefuseAnimation(QWidget* over, const QString& why)
+{
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Animation"),
+        QStringLiteral("An animation needs two or more pictures. %1").arg(why), QMessageBox::Ok, over);
+    box->setObjectName(QStringLiteral("AnimationRefusedBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 FamilyTreeWindow* frmMain::FamilyTree() const
 {
     return m_familyTree;
@@ -340,7 +396,8 @@ void frmMain::P_FamilyTree_Click()
                 [this](qint16 id) {
                     if (const PictureRecord* picture = m_run.history().find(id))
                         GenesEditor::Open(id, picture->name, picture->code, picture->birth.flags, commands());
-                } });
+                },
+                [this](qint16 id) { AnimateLineage(id); } });
         m_familyTree->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_familyTree->setWindowState(m_familyTree->windowState() & ~Qt::WindowMinimized);

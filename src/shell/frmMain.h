@@ -2,6 +2,7 @@
 // The main window: the mutation-rate and name boxes, the Open button and the menus; closing it ends the program.
 
 #include "shell/Run.h"
+#include "ui/animation/AnimationWindow.h"
 #include "ui/windows/RunCommands.h"
 
 #include <QMainWindow>
@@ -46,6 +47,7 @@ public:
     QAction* P_OpenLitter;
     QAction* P_CloseUnticked;
     QAction* P_ReopenClosed;
+    QAction* P_AnimateTicked;
     QAction* P_FamilyTree;
     QAction* P_RecoverRun;
     QMenu* M_Info;
@@ -95,6 +97,13 @@ private:
     void P_OpenLitter_Click();
     void P_CloseUnticked_Click();
     void P_ReopenClosed_Click();
+    void P_AnimateTicked_Click();
+    // Plays picture id's line of descent, from its oldest ancestor through first parents.
+    void AnimateLineage(qint16 id);
+    // A new Animation window of the pictures, in their order, drawn with flags.
+    void OpenAnimation(std::vector<AnimationWindow::Picture> pictures, Drawing::Flags flags);
+    // Says over that window that an animation needs two or more pictures, and why there are not.
+    void RefuseAnimation(QWidget* over, const QString& why);
     void P_FamilyTree_Click();
     void P_RecoverRun_Click();
 

@@ -1,13 +1,17 @@
 #include "vantrell-render/CommandLine.h"
 
+#include "core/export/AnimationRender.h"
 #include "vantrell-render/JobList.h"
 #include "vantrell-render/RandomCodes.h"
 
 #include <QColor>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
+
+#include <cmath>
 
 namespace CommandLine {
 
@@ -16,6 +20,10 @@ namespace {
 // The thread count is for tests and benchmarks, which compare one thread with all.
 constexpr int MaxThreads = 1024;
 constexpr int MaxColumns = 1000;
+// As the Animation window offers them.
+constexpr double AnimateMinSecondsPerStep = 0.2;
+constexpr double AnimateMaxSecondsPerStep = 10.0;
+constexpr int AnimateMaxFramesPerSecond = 60;
 
 // A usage error: says what is wrong, before the help.
 struct Refusal {
@@ -24,8 +32,8 @@ struct Refusal {
 
 void addOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(
-        QStringLiteral("Renders Vantrell genetic code files as PNG, SVG or PDF pictures, without a display."));
+    parser.setApplicationDescription(QStringLiteral("Renders Vantrell genetic code files as PNG, SVG or PDF pictures, "
+                                                    "or morphs them into an animated WebP or GIF, without a display."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Genetic code files to render, in this order."),
         QStringLiteral("FILE..."));
     parser.addOptions({
@@ -61,6 +69,14 @@ void addOptions(QCommandLineParser& parser)
         { QStringLiteral("prefix"),
             QStringLiteral("Random codes are named P0001.gen, P0002.gen, ... (default random-)."), QStringLiteral("P"),
             QStringLiteral("random-") },
+        { QStringLiteral("animate"),
+            QStringLiteral("Morph the two or more FILEs, in their order, into one animation written as the "
+                           "--output PATH (.webp or .gif), looping forever.") },
+        { QStringLiteral("seconds-per-step"),
+            QStringLiteral("With --animate: seconds from one picture to the next, 0.2 to 10 (default 1)."),
+            QStringLiteral("S"), QStringLiteral("1") },
+        { QStringLiteral("fps"), QStringLiteral("With --animate: frames per second, 1 to 60 (default 30)."),
+            QStringLiteral("F"), QStringLiteral("30") },
     });
     QCommandLineOption threads(QStringLiteral("threads"), QString(), QStringLiteral("N"));
     threads.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -88,6 +104,39 @@ void refuseWithout(const QCommandLineParser& parser, const QString& option, cons
 {
     if (parser.isSet(option) && !parser.isSet(needed))
         throw Refusal { QStringLiteral("--%1 needs --%2").arg(option, needed) };
+}
+
+// --animate: two or more files morphed into the one animation -o names, at the pace and frame rate given.
+void readAnimation(const QCommandLineParser& parser, RenderRequest& request)
+{
+    for (const char* option : { "output-dir", "format", "sheet", "columns", "random", "seed", "prefix" })
+        refuseTogether(parser, QStringLiteral("animate"), QString::fromLatin1(option));
+    request.animate = true;
+    bool ok = false;
+    const QString seconds = parser.value(QStringLiteral("seconds-per-step"));
+    request.secondsPerStep = seconds.toDouble(&ok);
+    if (!ok
+        || !(request.secondsPerStep >= AnimateMinSecondsPerStep && request.secondsPerStep <= AnimateMaxSecondsPerStep))
+        throw Refusal { QStringLiteral("--seconds-per-step takes a number from 0.2 to 10, not \"%1\"").arg(seconds) };
+    request.framesPerSecond = integer(parser, QStringLiteral("fps"), 1, AnimateMaxFramesPerSecond,
+        QStringLiteral("a whole number from 1 to %1").arg(AnimateMaxFramesPerSecond));
+    if (std::lround(request.secondsPerStep * request.framesPerSecond) < 1)
+        throw Refusal { QStringLiteral("--seconds-per-step %1 at --fps %2 leaves no frame from one picture to the next")
+                            .arg(seconds)
+                            .arg(request.framesPerSecond) };
+    if (request.files.size() < 2)
+        throw Refusal { QStringLiteral("--animate needs two genetic code files or more") };
+    if (request.output.isEmpty())
+        throw Refusal { QStringLiteral("--animate needs --output, a name ending in .webp or .gif") };
+    if (!Drawing::animationFormatOfFileName(request.output))
+        throw Refusal {
+            QStringLiteral("--animate writes a name ending in .webp or .gif, not \"%1\"").arg(request.output)
+        };
+    const QString output = QFileInfo(request.output).absoluteFilePath();
+    for (const QString& file : request.files) {
+        if (QFileInfo(file).absoluteFilePath() == output)
+            throw Refusal { QStringLiteral("--output \"%1\" is one of the files to animate").arg(request.output) };
+    }
 }
 
 // The help, naming the program as it is typed rather than by the path it was started from.
@@ -142,6 +191,12 @@ RenderRequest requestOf(const QCommandLineParser& parser)
         options.background = Qt::transparent;
     request.settings.flags.useDone = !parser.isSet(QStringLiteral("no-done"));
     request.settings.flags.useDraw = parser.isSet(QStringLiteral("draw"));
+    if (parser.isSet(QStringLiteral("animate"))) {
+        readAnimation(parser, request);
+        return request;
+    }
+    refuseWithout(parser, QStringLiteral("seconds-per-step"), QStringLiteral("animate"));
+    refuseWithout(parser, QStringLiteral("fps"), QStringLiteral("animate"));
 
     request.sheet = parser.value(QStringLiteral("sheet"));
     if (parser.isSet(QStringLiteral("sheet")) && !Drawing::formatOfFileName(request.sheet))

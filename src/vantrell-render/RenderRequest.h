@@ -34,4 +34,8 @@ struct RenderRequest {
     QString prefix = QStringLiteral("random-");
     // 0: one for each core.
     int threads = 0;
+    // --animate: the files morph, in their order, into the one animation output names.
+    bool animate = false;
+    double secondsPerStep = 1.0;
+    int framesPerSecond = 30;
 };

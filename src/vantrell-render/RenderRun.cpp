@@ -1,6 +1,7 @@
 #include "vantrell-render/RenderRun.h"
 
 #include "core/platform/RuntimeError.h"
+#include "vantrell-render/AnimationRun.h"
 #include "vantrell-render/ContactSheet.h"
 #include "vantrell-render/JobList.h"
 #include "vantrell-render/JobRunner.h"
@@ -16,6 +17,8 @@ namespace RenderRun {
 
 QStringList run(const RenderRequest& request)
 {
+    if (request.animate)
+        return AnimationRun::run(request);
     if (!request.outputDir.isEmpty())
         QDir().mkpath(request.outputDir);
 

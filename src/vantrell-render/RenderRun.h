@@ -1,5 +1,5 @@
 #pragma once
-// One whole run: random codes first, then every picture in parallel, then the contact sheet.
+// One whole run: random codes first, then every picture in parallel, then the contact sheet; or an animation.
 
 #include "vantrell-render/RenderRequest.h"
 

@@ -33,7 +33,8 @@ fi
 # The libraries come from shlibdeps, the platform plugins by name.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6core6 libqt6gui6 libqt6svg6 libqt6widgets6 libc6 qt6-qpa-plugins; do
+for library in libqt6core6 libqt6gui6 libqt6svg6 libqt6widgets6 libwebp7 libwebpmux3 libgif7 libc6 \
+    qt6-qpa-plugins; do
     echo "$depends" | grep -q "$library" || fail "the package does not depend on $library"
 done
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/org.example.Vantrell.desktop |

@@ -217,6 +217,7 @@ INSTANTIATE_TEST_SUITE_P(Items, PicturesMenuShortcut,
     testing::Values(ShortcutCase { "P_OpenLitter", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O) },
         ShortcutCase { "P_CloseUnticked", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W) },
         ShortcutCase { "P_ReopenClosed", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T) },
+        ShortcutCase { "P_AnimateTicked", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A) },
         ShortcutCase { "P_FamilyTree", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F) }),
     [](const auto& info) { return std::string(info.param.item); });
 

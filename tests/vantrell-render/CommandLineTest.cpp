@@ -97,6 +97,20 @@ INSTANTIATE_TEST_SUITE_P(Options, CommandLineTest,
                 EXPECT_EQ(JobList::make(r, { "a/b.c.gen", "plain" })[0].output, "pictures/b.c.svg");
                 EXPECT_EQ(JobList::make(r, { "a/b.c.gen", "plain" })[1].output, "pictures/plain.svg");
             } },
+        OptionCase { "AnimateAtItsDefaults", { "b.gen", "--animate", "-o", "m.webp" },
+            [](const RenderRequest& r) {
+                EXPECT_TRUE(r.animate);
+                EXPECT_EQ(r.files, QStringList({ "tree.gen", "b.gen" }));
+                EXPECT_EQ(r.output, "m.webp");
+                EXPECT_EQ(r.secondsPerStep, 1.0);
+                EXPECT_EQ(r.framesPerSecond, 30);
+            } },
+        OptionCase { "AnimateAtAPaceAndRate",
+            { "b.gen", "--animate", "-o", "m.GIF", "--seconds-per-step", "0.5", "--fps", "12" },
+            [](const RenderRequest& r) {
+                EXPECT_EQ(r.secondsPerStep, 0.5);
+                EXPECT_EQ(r.framesPerSecond, 12);
+            } },
         OptionCase { "OutputTakesItsSuffix", { "-o", "x.PDF" },
             [](const RenderRequest& r) {
                 const QList<RenderJob> jobs = JobList::make(r, JobList::inputs(r));

@@ -178,6 +178,7 @@ TEST_F(RenderToolTest, HelpAndVersionGoToStandardOutput)
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.startsWith("Usage: vantrell-render [options] FILE...")) << help.out.toStdString();
     EXPECT_TRUE(help.out.contains("--output-dir")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("--animate")) << help.out.toStdString();
     EXPECT_FALSE(help.out.contains("--threads")) << "the thread count is for tests and benchmarks only";
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, QByteArray("vantrell-render " VANTRELL_VERSION "\n"));

@@ -21,5 +21,8 @@ struct AnimationExportSettings {
     bool smooth = true;
     bool transparent = false;
 
+    // The options these settings give, on the background of the picture window's drawing or on none.
+    Drawing::RenderOptions options() const;
+
     friend bool operator==(const AnimationExportSettings&, const AnimationExportSettings&) = default;
 };

@@ -141,28 +141,36 @@ RuntimeError tooBig(const QRectF& frame, QSize size, int scale, const QString& w
 
 } // namespace
 
-QRectF imageFrame(const GeneticCode& code, Flags flags, const RenderOptions& options)
+QRectF imageFrameOver(const QRectF& frame, int scale)
 {
     // The advice is worked out on the frame itself: grown to whole pixels at one scale, it could
     // be a pixel too big at another and advise a scale below the largest.
-    const QRectF frame = frameOf(code, flags, options.frame);
-    const QSize size = pixelSize(frame, options.scale);
+    const QSize size = pixelSize(frame, scale);
     const qint64 bytes = imageBytes(size);
     if (bytes > MaxImageBytes)
-        throw tooBig(frame, size, options.scale,
+        throw tooBig(frame, size, scale,
             QStringLiteral("needs %1 MB of image memory, more than the %2 MB allowed")
                 .arg(megabytes(bytes), megabytes(MaxImageBytes)));
-    return wholePixelFrame(frame, options.scale);
+    return wholePixelFrame(frame, scale);
+}
+
+QRectF imageFrame(const GeneticCode& code, Flags flags, const RenderOptions& options)
+{
+    return imageFrameOver(frameOf(code, flags, options.frame), options.scale);
 }
 
 QImage renderImage(const GeneticCode& code, Flags flags, const RenderOptions& options)
 {
-    const QRectF frame = imageFrame(code, flags, options);
+    return renderImageOver(imageFrame(code, flags, options), code, flags, options);
+}
+
+QImage renderImageOver(const QRectF& frame, const GeneticCode& code, Flags flags, const RenderOptions& options)
+{
     const QSize size = pixelSize(frame, options.scale);
     const bool transparent = options.background.alpha() < 255;
     QImage image(size, transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull())
-        throw tooBig(frameOf(code, flags, options.frame), size, options.scale,
+        throw tooBig(frame, size, options.scale,
             QStringLiteral("could not be given its %1 MB of memory").arg(megabytes(imageBytes(size))));
     if (transparent)
         image.fill(Qt::transparent);
@@ -177,17 +185,23 @@ QImage renderImage(const GeneticCode& code, Flags flags, const RenderOptions& op
 QImage renderFitted(const GeneticCode& code, Flags flags, Frame frame, QSize pixels, qreal devicePixelRatio,
     const QColor& background, bool smooth)
 {
+    return renderFittedOver(
+        frameOf(code, flags, frame), frame == Frame::Window, code, flags, pixels, devicePixelRatio, background, smooth);
+}
+
+QImage renderFittedOver(const QRectF& shown, bool clip, const GeneticCode& code, Flags flags, QSize pixels,
+    qreal devicePixelRatio, const QColor& background, bool smooth)
+{
     QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
         throw RuntimeError(RuntimeError::OutOfMemory, RuntimeError::standardText(RuntimeError::OutOfMemory),
             QStringLiteral("(a %1 x %2 pixel view)").arg(pixels.width()).arg(pixels.height()));
     image.fill(background);
-    const QRectF shown = frameOf(code, flags, frame);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing, smooth);
         painter.setTransform(fitInto(shown, QRectF(QPointF(0, 0), QSizeF(pixels))));
-        paintPicture(painter, code, flags, shown, background, frame == Frame::Window);
+        paintPicture(painter, code, flags, shown, background, clip);
     }
     // Only now: a painter on an image with a ratio would work in its logical pixels.
     image.setDevicePixelRatio(devicePixelRatio);

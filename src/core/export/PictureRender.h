@@ -68,12 +68,19 @@ int largestScaleThatFits(const QRectF& frame);
 // The frame an image at these options shows, grown to whole pixels. Error 7 when the image would need more
 // than MaxImageBytes, saying which scale fits, so that it can be refused before anything else is done.
 QRectF imageFrame(const GeneticCode& code, Flags flags, const RenderOptions& options);
+// The same for an image of frame, in twips, at scale.
+QRectF imageFrameOver(const QRectF& frame, int scale);
 // Error 7 as imageFrame.
 QImage renderImage(const GeneticCode& code, Flags flags, const RenderOptions& options);
+// The picture over frame, a frame imageFrameOver gave, at the options' scale; the options' frame is not asked.
+QImage renderImageOver(const QRectF& frame, const GeneticCode& code, Flags flags, const RenderOptions& options);
 // The picture fitted into an image of pixels and centred on background, as a view shows it; the window's
 // frame is clipped as in the window. The image says devicePixelRatio, for a view to show it pixel for pixel.
 QImage renderFitted(const GeneticCode& code, Flags flags, Frame frame, QSize pixels, qreal devicePixelRatio,
     const QColor& background, bool smooth);
+// The same for the part shown of the drawing plane, in twips, clipped to it when clip is set.
+QImage renderFittedOver(const QRectF& shown, bool clip, const GeneticCode& code, Flags flags, QSize pixels,
+    qreal devicePixelRatio, const QColor& background, bool smooth);
 QByteArray renderPng(const GeneticCode& code, Flags flags, const RenderOptions& options);
 // Vectors, sized so that at 100 % they show at the scale; title names the document.
 QByteArray renderSvg(const GeneticCode& code, Flags flags, const RenderOptions& options, const QString& title);

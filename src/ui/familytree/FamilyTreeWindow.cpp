@@ -267,6 +267,14 @@ void FamilyTreeWindow::editGenes(qint16 id)
     });
 }
 
+void FamilyTreeWindow::animateLineage(qint16 id)
+{
+    Guard::run(this, [&] {
+        if (m_commands.animateLineage)
+            m_commands.animateLineage(id);
+    });
+}
+
 void FamilyTreeWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
@@ -279,6 +287,8 @@ void FamilyTreeWindow::contextMenuEvent(QContextMenuEvent* event)
             [this, id] { exportPicture(id); });
         connect(
             menu.addAction(QStringLiteral("Edit &Genes...")), &QAction::triggered, this, [this, id] { editGenes(id); });
+        connect(menu.addAction(QStringLiteral("Animate &Lineage")), &QAction::triggered, this,
+            [this, id] { animateLineage(id); });
     } else {
         connect(menu.addAction(QStringLiteral("Export &Family Tree...")), &QAction::triggered, this,
             [this] { askExportTree(); });

@@ -25,6 +25,8 @@ public:
         std::function<void(qint16 id)> reopen;
         std::function<void(qint16 id)> exportPicture;
         std::function<void(qint16 id)> editGenes;
+        // Plays the picture's line of descent, from its oldest ancestor through first parents.
+        std::function<void(qint16 id)> animateLineage;
     };
 
     FamilyTreeWindow(RunHistory& history, Commands commands, QWidget* parent = nullptr);
@@ -42,6 +44,7 @@ public:
     void reopen(qint16 id);
     void exportPicture(qint16 id);
     void editGenes(qint16 id);
+    void animateLineage(qint16 id);
     // Writes picture id's genetic code as a genetic code file, and records the save.
     void saveGeneticCode(qint16 id, const QString& fileName);
     // Writes the whole tree of pictures as PNG or SVG, by the name's suffix.

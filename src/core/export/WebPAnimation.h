@@ -1,0 +1,36 @@
+#pragma once
+// An animated WebP file, lossless and looping forever, encoded by libwebp's WebPAnimEncoder.
+
+#include "core/export/AnimationEncoder.h"
+
+#include <QSize>
+
+#include <memory>
+
+struct WebPAnimEncoder;
+
+class WebPAnimation final : public AnimationEncoder {
+public:
+    // The largest width or height a WebP picture has.
+    static constexpr int MaxSide = 16383;
+
+    // Error 7 when the encoder cannot be had.
+    WebPAnimation(QSize size, int framesPerSecond);
+    ~WebPAnimation() override;
+    WebPAnimation(const WebPAnimation&) = delete;
+    WebPAnimation& operator=(const WebPAnimation&) = delete;
+
+    // Error 75 with libwebp's reason when a frame cannot be encoded.
+    void add(const QImage& frame) override;
+    QByteArray finish() override;
+
+private:
+    struct EncoderDeleter {
+        void operator()(WebPAnimEncoder* encoder) const;
+    };
+
+    QSize m_size;
+    int m_framesPerSecond;
+    int m_frames = 0;
+    std::unique_ptr<WebPAnimEncoder, EncoderDeleter> m_encoder;
+};
