@@ -158,20 +158,24 @@ TEST_F(FamilyTreeTest, ThePictureMenusEditGenesOpensTheEditorOfAClosedPicture)
     WindowTesting::flushDeletions();
     FamilyTreeWindow* tree = showTree();
     QStringList items;
-    // The menu runs its own event loop: it is read, and its last item chosen, from within.
+    // The menu runs its own event loop: it is read, and Edit Genes chosen, from within.
     QTimer::singleShot(0, tree, [&items] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu)
             return;
-        for (const QAction* item : menu->actions())
+        for (QAction* item : menu->actions()) {
             items.append(item->text());
-        menu->actions().last()->trigger();
+            if (item->text() == u"Edit &Genes...")
+                item->trigger();
+        }
         menu->close();
     });
     const QPoint at = onViewport(tree, 0);
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
     QApplication::sendEvent(tree->viewport(), &event);
-    EXPECT_EQ(items, QStringList({ "&Reopen", "&Save Genetic Code As...", "&Export Picture...", "Edit &Genes..." }));
+    EXPECT_EQ(items,
+        QStringList(
+            { "&Reopen", "&Save Genetic Code As...", "&Export Picture...", "Edit &Genes...", "Animate &Lineage" }));
     GenesEditor* editor = GenesEditor::Of(0);
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(sameTraits(editor->edits().original(), code));
