@@ -71,7 +71,8 @@ QRectF imageFrame(const GeneticCode& code, Flags flags, const RenderOptions& opt
 // Error 7 as imageFrame.
 QImage renderImage(const GeneticCode& code, Flags flags, const RenderOptions& options);
 // The picture fitted into an image of pixels and centred on background, as a view shows it; the window's
-// frame is clipped as in the window. The image says devicePixelRatio, for a view to show it pixel for pixel.
+// frame is clipped as in the window; a background that is not opaque gives an image with an alpha channel. The image
+// says devicePixelRatio, for a view to show it pixel for pixel.
 QImage renderFitted(const GeneticCode& code, Flags flags, Frame frame, QSize pixels, qreal devicePixelRatio,
     const QColor& background, bool smooth);
 QByteArray renderPng(const GeneticCode& code, Flags flags, const RenderOptions& options);

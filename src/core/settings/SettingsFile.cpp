@@ -1,0 +1,74 @@
+#include "core/settings/SettingsFile.h"
+
+#include "core/files/ReplaceFile.h"
+#include "core/platform/RuntimeError.h"
+#include "core/settings/IniText.h"
+#include "core/settings/SettingsValues.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <cerrno>
+
+namespace SettingsFile {
+
+QString standardPath()
+{
+    // Named for the program alone: the configuration folder's vantrell/, as QSettings places it for the user.
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("vantrell"), QStringLiteral("vantrell"))
+        .fileName();
+}
+
+QVariantMap valuesOf(const QSettings& store)
+{
+    QVariantMap values;
+    for (const QString& key : store.allKeys())
+        values.insert(key, store.value(key));
+    return values;
+}
+
+Loaded load(const QString& path)
+{
+    Loaded loaded;
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return loaded;
+    const auto ignoring = [&path](const QString& why) {
+        return QStringLiteral("ignoring the settings file \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
+    };
+    // QSettings takes a file it cannot read for an empty one; the system's reason is asked of the file itself.
+    QFile file(path);
+    if (!info.isFile()) {
+        loaded.ignored = ignoring(QStringLiteral("it is not a regular file"));
+        return loaded;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        loaded.ignored = ignoring(file.errorString());
+        return loaded;
+    }
+    file.close();
+    const QSettings store(path, QSettings::IniFormat);
+    if (store.status() != QSettings::NoError) {
+        loaded.ignored = ignoring(QStringLiteral("it is damaged"));
+        return loaded;
+    }
+    const SettingsValues::Read read = SettingsValues::read(valuesOf(store));
+    loaded.settings = read.settings;
+    if (!read.unread.isEmpty())
+        loaded.ignored
+            = ignoring(QStringLiteral("these values do not read: %1").arg(read.unread.join(QStringLiteral(", "))));
+    return loaded;
+}
+
+void save(const QString& path, const UserSettings& settings)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw RuntimeError(
+            RuntimeError::PathFileAccess, qt_error_string(errno), QStringLiteral("in \"%1\"").arg(folder));
+    Files::replaceFile(path, IniText::of(SettingsValues::write(settings)));
+}
+
+} // namespace SettingsFile
