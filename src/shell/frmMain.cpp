@@ -20,12 +20,17 @@
 #include "ui/familytree/FamilyTreeWindow.h"
 #include "ui/picture/frmObject.h"
 #include "ui/recovery/RecoverRunDialog.h"
+#include "ui/windows/DroppedFiles.h"
 #include "ui/windows/Guard.h"
+#include "ui/windows/Remembered.h"
 #include "ui/windows/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,8 +46,6 @@ namespace {
 
 constexpr int clientWidth = 2820;
 constexpr int clientHeight = 1140;
-constexpr int MinLitter = 2;
-constexpr int MaxLitter = 64;
 
 QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption)
 {
@@ -55,6 +58,7 @@ QMenu* addMenu(QWidget* parent, const char* name, const QString& caption)
 {
     auto* menu = new QMenu(caption, parent);
     menu->setObjectName(QString::fromLatin1(name));
+    menu->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     return menu;
 }
 
@@ -109,6 +113,13 @@ void frmMain::createControls()
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(Twips::toPixels(1200, 600, 1455, 375));
 
+    // The name box has no caption of its own: it holds the name of the picture's file.
+    txtMutationRate->setAccessibleName(lblMutationRate->text());
+    lblMutationRate->setAccessibleName(lblMutationRate->text());
+    btnOpen->setAccessibleName(btnOpen->text());
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    setAcceptDrops(true);
+
     setTabOrder(txtMutationRate, lblMutationRate);
     setTabOrder(lblMutationRate, btnOpen);
     setTabOrder(btnOpen, txtName);
@@ -140,6 +151,8 @@ void frmMain::createMenus()
     I_Info = addMenuItem(M_Info, "I_Info", QStringLiteral("&Info"));
 
     M_Pictures = addMenu(menuBar(), "M_Pictures", QStringLiteral("&Pictures"));
+    P_OpenFile = addMenuItem(M_Pictures, "P_OpenFile", QStringLiteral("&Open File..."));
+    P_OpenFile->setShortcut(QKeySequence::Open);
     P_OpenLitter = addMenuItem(M_Pictures, "P_OpenLitter", QStringLiteral("Open &Litter..."));
     P_OpenLitter->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     P_CloseUnticked = addMenuItem(M_Pictures, "P_CloseUnticked", QStringLiteral("Close &Unticked Pictures"));
@@ -152,6 +165,7 @@ void frmMain::createMenus()
     P_FamilyTree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     P_RecoverRun = addMenuItem(M_Pictures, "P_RecoverRun", QStringLiteral("&Recover Run..."));
 
+    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     menuBar()->addMenu(M_File);
     menuBar()->addMenu(M_Genes);
     menuBar()->addMenu(M_Pictures);
@@ -165,6 +179,7 @@ void frmMain::createMenus()
     Guard::connect(I_A_AboutAuthor, &QAction::triggered, this, &frmMain::I_A_AboutAuthor_Click);
     Guard::connect(I_License, &QAction::triggered, this, &frmMain::I_License_Click);
     Guard::connect(I_Info, &QAction::triggered, this, &frmMain::I_Info_Click);
+    Guard::connect(P_OpenFile, &QAction::triggered, this, &frmMain::P_OpenFile_Click);
     Guard::connect(P_OpenLitter, &QAction::triggered, this, &frmMain::P_OpenLitter_Click);
     Guard::connect(P_CloseUnticked, &QAction::triggered, this, &frmMain::P_CloseUnticked_Click);
     Guard::connect(P_ReopenClosed, &QAction::triggered, this, &frmMain::P_ReopenClosed_Click);
@@ -260,6 +275,53 @@ void frmMain::btnOpen_Click()
     m_run.openPicture();
 }
 
+void frmMain::P_OpenFile_Click()
+{
+    const QString folderName = QStringLiteral("open genetic code");
+    auto* dialog = new QFileDialog(this, QStringLiteral("Open Genetic Code"), Remembered::folder(folderName),
+        QStringLiteral("Genetic code files (*.gen);;All files (*)"));
+    dialog->setObjectName(QStringLiteral("OpenFileDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFiles);
+    connect(dialog, &QFileDialog::filesSelected, this, [this, folderName](const QStringList& fileNames) {
+        Guard::run(this, [&] {
+            if (!fileNames.isEmpty())
+                Remembered::keepFolder(folderName, fileNames.front());
+            OpenFiles(fileNames);
+        });
+    });
+    dialog->open();
+}
+
+void frmMain::OpenFiles(const QStringList& fileNames)
+{
+    if (fileNames.isEmpty())
+        return;
+    if (!modMain::IsMutationRateValid()) {
+        Dialogs::Show<ErrorMR>();
+        return;
+    }
+    const std::vector<QPoint> corners = newWindowCorners(static_cast<int>(fileNames.size()));
+    for (qsizetype i = 0; i < fileNames.size(); ++i)
+        Guard::run(this, [&] { m_run.openFile(fileNames[i], corners[static_cast<std::size_t>(i)]); });
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFiles::of(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    const QStringList fileNames = DroppedFiles::of(event->mimeData());
+    if (fileNames.isEmpty())
+        return;
+    event->acceptProposedAction();
+    Guard::run(this, [&] { OpenFiles(fileNames); });
+}
+
 QSize frmMain::pictureFrameSize() const
 {
     // Picture windows get the frame this window has.
@@ -275,7 +337,7 @@ void frmMain::P_OpenLitter_Click()
     dialog->setWindowTitle(QStringLiteral("Open Litter"));
     dialog->setLabelText(QStringLiteral("How many pictures?"));
     dialog->setInputMode(QInputDialog::IntInput);
-    dialog->setIntRange(MinLitter, MaxLitter);
+    dialog->setIntRange(UserSettings::MinLitterSize, UserSettings::MaxLitterSize);
     dialog->setIntValue(Preferences::current().litterSize);
     connect(dialog, &QInputDialog::intValueSelected, this, [this](int count) {
         Guard::run(this, [&] {
@@ -335,7 +397,8 @@ void frmMain::P_FamilyTree_Click()
                 [this](qint16 id) {
                     if (const PictureRecord* picture = m_run.history().find(id))
                         ExportDialog::Open(m_familyTree, id, picture->code, picture->birth.flags);
-                } });
+                },
+                [this](const QStringList& fileNames) { OpenFiles(fileNames); } });
         m_familyTree->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_familyTree->setWindowState(m_familyTree->windowState() & ~Qt::WindowMinimized);

@@ -2,6 +2,7 @@
 
 #include "vantrell-render/JobList.h"
 #include "vantrell-render/RandomCodes.h"
+#include "vantrell-render/Thumbnail.h"
 
 #include <QColor>
 #include <QCommandLineParser>
@@ -62,6 +63,11 @@ void addOptions(QCommandLineParser& parser)
             QStringLiteral("Random codes are named P0001.gen, P0002.gen, ... (default random-)."), QStringLiteral("P"),
             QStringLiteral("random-") },
     });
+    parser.addOption({ QStringLiteral("thumbnail"),
+        QStringLiteral("Only write the thumbnail of the one FILE as the PNG file OUT: its whole tree fitted into N x N "
+                       "pixels, smooth, on a transparent background, as file managers ask for it. Usage: --thumbnail N "
+                       "FILE OUT"),
+        QStringLiteral("N") });
     QCommandLineOption threads(QStringLiteral("threads"), QString(), QStringLiteral("N"));
     threads.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(threads);
@@ -101,8 +107,26 @@ QString helpText(const QCommandLineParser& parser)
     return text;
 }
 
+// The one thumbnail file managers ask for, with no other option.
+RenderRequest thumbnailRequestOf(const QCommandLineParser& parser)
+{
+    RenderRequest request;
+    request.thumbnail = integer(parser, QStringLiteral("thumbnail"), 1, Thumbnail::MaxSize,
+        QStringLiteral("a whole number from 1 to %1").arg(Thumbnail::MaxSize));
+    if (parser.optionNames().size() > 1)
+        throw Refusal { QStringLiteral("--thumbnail takes no other option") };
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 2)
+        throw Refusal { QStringLiteral("--thumbnail takes a genetic code file and the PNG file to write") };
+    request.files = { files.at(0) };
+    request.output = files.at(1);
+    return request;
+}
+
 RenderRequest requestOf(const QCommandLineParser& parser)
 {
+    if (parser.isSet(QStringLiteral("thumbnail")))
+        return thumbnailRequestOf(parser);
     RenderRequest request;
     request.files = parser.positionalArguments();
     request.output = parser.value(QStringLiteral("output"));

@@ -34,4 +34,6 @@ struct RenderRequest {
     QString prefix = QStringLiteral("random-");
     // 0: one for each core.
     int threads = 0;
+    // --thumbnail: the side of the one square thumbnail of files' only file, written as output; 0 for none.
+    int thumbnail = 0;
 };

@@ -3,6 +3,7 @@
 #include "core/platform/QuietMessages.h"
 #include "vantrell-render/CommandLine.h"
 #include "vantrell-render/RenderRun.h"
+#include "vantrell-render/Thumbnail.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -32,6 +33,14 @@ int main(int argc, char** argv)
         return 2;
     case CommandLine::Parsed::Action::Render:
         break;
+    }
+    if (parsed.request.thumbnail > 0) {
+        const QString error
+            = Thumbnail::write(parsed.request.thumbnail, parsed.request.files.front(), parsed.request.output);
+        if (error.isEmpty())
+            return 0;
+        std::fprintf(stderr, "vantrell-render: %s\n", qPrintable(error));
+        return 1;
     }
     const QStringList failures = RenderRun::run(parsed.request);
     for (const QString& failure : failures)

@@ -252,9 +252,10 @@ void PrintTo(const MenuContents& contents, std::ostream* os)
 const MenuContents menuContents[] = {
     { "M_File", { "F_Exit" }, { "&Exit" } },
     { "M_Genes", { "G_Done", "G_Draw" }, { "D&one", "D&raw" } },
-    { "M_Pictures", { "P_OpenLitter", "P_CloseUnticked", "P_ReopenClosed", "", "P_FamilyTree", "P_RecoverRun" },
-        { "Open &Litter...", "Close &Unticked Pictures", "Reopen &Closed Picture", "", "&Family Tree",
-            "&Recover Run..." } },
+    { "M_Pictures",
+        { "P_OpenFile", "P_OpenLitter", "P_CloseUnticked", "P_ReopenClosed", "", "P_FamilyTree", "P_RecoverRun" },
+        { "&Open File...", "Open &Litter...", "Close &Unticked Pictures", "Reopen &Closed Picture", "",
+            "&Family Tree", "&Recover Run..." } },
     { "M_Info", { "I_About", "I_License", "I_Info" }, { "&About", "&License", "&Info" } },
     { "I_About", { "I_A_AboutVantrell", "I_A_AboutCorvane", "I_A_AboutAuthor" },
         { "About &Vantrell", "About &Corvane", "About &Author" } },

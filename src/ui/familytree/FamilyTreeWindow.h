@@ -24,6 +24,8 @@ public:
     struct Commands {
         std::function<void(qint16 id)> reopen;
         std::function<void(qint16 id)> exportPicture;
+        // Genetic code files dropped on the window, to open as new pictures.
+        std::function<void(const QStringList& fileNames)> openFiles;
     };
 
     FamilyTreeWindow(RunHistory& history, Commands commands, QWidget* parent = nullptr);
@@ -55,6 +57,9 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void addPicture(const PictureRecord& record);
