@@ -29,6 +29,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
+#include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -308,6 +309,12 @@ void frmMain::OpenFiles(const QStringList& fileNames)
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFiles::of(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* event)
 {
     if (!DroppedFiles::of(event->mimeData()).isEmpty())
         event->acceptProposedAction();

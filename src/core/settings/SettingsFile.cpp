@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <cerrno>
 
@@ -16,9 +17,10 @@ namespace SettingsFile {
 
 QString standardPath()
 {
-    // Named for the program alone: the configuration folder's vantrell/, as QSettings places it for the user.
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("vantrell"), QStringLiteral("vantrell"))
-        .fileName();
+    // Where QSettings keeps the user's settings of the program named vantrell on its own, in the INI files it calls
+    // .conf. Asking QSettings itself would read the file, and it would then not say again that it is damaged.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("vantrell/vantrell.conf"));
 }
 
 QVariantMap valuesOf(const QSettings& store)

@@ -76,6 +76,7 @@ FamilyTreeWindow::FamilyTreeWindow(RunHistory& history, Commands commands, QWidg
     setAccessibleName(QStringLiteral("Family tree"));
     setAccessibleDescription(QStringLiteral("Every picture of the run in generations, parents above their children"));
     setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     resize(900, 600);
     Remembered::keepSize(this, QStringLiteral("family tree"));
 
