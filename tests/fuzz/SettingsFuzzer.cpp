@@ -1,10 +1,13 @@
 // Feeds arbitrary bytes to the settings reading as the user's settings file: only settings may come out, and what
 // was read, written and read again is the same, with nothing ignored the second time.
 
-#include "core/platform/RuntimeError.h"
+#include "core/settings/IniText.h"
 #include "core/settings/SettingsFile.h"
+#include "core/settings/SettingsValues.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstddef>
@@ -12,6 +15,22 @@
 #include <cstdlib>
 
 namespace {
+
+// Files in memory where there is a memory file system: a disk would spend the half minute on writing them.
+QString folderTemplate()
+{
+    const QString shared = QStringLiteral("/dev/shm");
+    if (QFileInfo(shared).isDir() && QFileInfo(shared).isWritable())
+        return shared + QStringLiteral("/settings-fuzz-XXXXXX");
+    return QDir::tempPath() + QStringLiteral("/settings-fuzz-XXXXXX");
+}
+
+void writeFile(const QString& name, const QByteArray& bytes)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        std::abort();
+}
 
 struct Harness {
     Harness()
@@ -27,7 +46,7 @@ struct Harness {
         return folder.filePath(QStringLiteral("input-%1.conf").arg(count));
     }
 
-    QTemporaryDir folder;
+    QTemporaryDir folder { folderTemplate() };
     quint64 count = 0;
 };
 
@@ -43,21 +62,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     Harness& h = harness();
     const QString input = h.nextFile();
-    {
-        QFile file(input);
-        if (!file.open(QIODevice::WriteOnly)
-            || file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) != static_cast<qint64>(size))
-            std::abort();
-    }
+    writeFile(input, QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     const SettingsFile::Loaded first = SettingsFile::load(input);
     QFile::remove(input);
 
+    // Written as the program writes the file, but without waiting for a disk.
     const QString again = h.nextFile();
-    try {
-        SettingsFile::save(again, first.settings);
-    } catch (const RuntimeError&) {
-        std::abort();
-    }
+    writeFile(again, IniText::of(SettingsValues::write(first.settings)));
     const SettingsFile::Loaded second = SettingsFile::load(again);
     QFile::remove(again);
     if (!(second.settings == first.settings) || !second.ignored.isEmpty())
