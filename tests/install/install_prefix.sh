@@ -42,7 +42,7 @@ mime=$prefix/share/mime/packages/org.example.Vantrell.xml
 sed -n '/^<!DOCTYPE mime-info \[/,/^\]>/p' /usr/share/mime/packages/freedesktop.org.xml | sed '1d;$d' >"$prefix/mime.dtd"
 [ -s "$prefix/mime.dtd" ] || fail "no DTD in shared-mime-info's freedesktop.org.xml"
 xmllint --noout --dtdvalid "$prefix/mime.dtd" "$mime" || fail "the MIME type does not follow the DTD"
-update-mime-database "$prefix/share/mime" || fail "update-mime-database"
+XDG_DATA_DIRS=$prefix/share:/usr/share update-mime-database "$prefix/share/mime" || fail "update-mime-database"
 grep -q ":application/x-vantrell-genetic-code:\*\.gen$" "$prefix/share/mime/globs2" ||
     fail "the database has no *.gen for the genetic code: $(cat "$prefix/share/mime/globs2")"
 grep -qx "application/x-vantrell-genetic-code text/plain" "$prefix/share/mime/subclasses" ||

@@ -254,8 +254,8 @@ const MenuContents menuContents[] = {
     { "M_Genes", { "G_Done", "G_Draw" }, { "D&one", "D&raw" } },
     { "M_Pictures",
         { "P_OpenFile", "P_OpenLitter", "P_CloseUnticked", "P_ReopenClosed", "", "P_FamilyTree", "P_RecoverRun" },
-        { "&Open File...", "Open &Litter...", "Close &Unticked Pictures", "Reopen &Closed Picture", "",
-            "&Family Tree", "&Recover Run..." } },
+        { "&Open File...", "Open &Litter...", "Close &Unticked Pictures", "Reopen &Closed Picture", "", "&Family Tree",
+            "&Recover Run..." } },
     { "M_Info", { "I_About", "I_License", "I_Info" }, { "&About", "&License", "&Info" } },
     { "I_About", { "I_A_AboutVantrell", "I_A_AboutCorvane", "I_A_AboutAuthor" },
         { "About &Vantrell", "About &Corvane", "About &Author" } },
@@ -274,6 +274,22 @@ TEST_P(frmMainMenu, HoldsItsItemsInOrder)
         const QObject* named = item->menu() ? static_cast<const QObject*>(item->menu()) : item;
         EXPECT_EQ(named->objectName().toStdString(), GetParam().items[i]);
         EXPECT_EQ(item->text().toStdString(), GetParam().captions[i]);
+    }
+}
+
+TEST_P(frmMainMenu, EveryItemHasAnAccessKeyOfItsOwn)
+{
+    const auto* menu = window->findChild<QMenu*>(QString::fromLatin1(GetParam().menu));
+    ASSERT_NE(menu, nullptr);
+    QSet<QChar> keys;
+    for (const QAction* item : menu->actions()) {
+        if (item->isSeparator())
+            continue;
+        const qsizetype amp = item->text().indexOf(QLatin1Char('&'));
+        ASSERT_GE(amp, 0) << item->text().toStdString();
+        const QChar key = item->text().at(amp + 1).toLower();
+        EXPECT_FALSE(keys.contains(key)) << item->text().toStdString();
+        keys.insert(key);
     }
 }
 

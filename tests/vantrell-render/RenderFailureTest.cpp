@@ -172,7 +172,13 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, RenderUsageTest,
         UsageCase { "SeedWithoutRandom", { "tree.gen", "-d", "out", "--seed", "3" }, "--seed needs --random" },
         UsageCase { "PrefixWithoutRandom", { "tree.gen", "-d", "out", "--prefix", "x" }, "--prefix needs --random" },
         UsageCase { "RandomZero", { "--random", "0", "--seed", "1" }, "--random takes" },
-        UsageCase { "NegativeSeed", { "--random", "2", "--seed", "-1" }, "--seed takes" }),
+        UsageCase { "NegativeSeed", { "--random", "2", "--seed", "-1" }, "--seed takes" },
+        UsageCase { "ThumbnailOfNoSize", { "--thumbnail", "0", "tree.gen", "t.png" }, "--thumbnail takes a whole" },
+        UsageCase {
+            "ThumbnailBeyond4096", { "--thumbnail", "4097", "tree.gen", "t.png" }, "--thumbnail takes a whole" },
+        UsageCase { "ThumbnailWithoutOutput", { "--thumbnail", "128", "tree.gen" }, "--thumbnail takes a genetic" },
+        UsageCase { "ThumbnailWithAnotherOption", { "--thumbnail", "128", "--whole", "tree.gen", "t.png" },
+            "--thumbnail takes no other option" }),
     [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
 
 struct FullDiskCase {
