@@ -37,18 +37,12 @@ grep -qx "Exec=$prefix/bin/vantrell %F" "$desktop" || fail "the launcher does no
 grep -qx "Icon=org.example.Vantrell" "$desktop" || fail "the launcher has another icon"
 grep -qx "MimeType=application/x-vantrell-genetic-code;" "$desktop" || fail "the launcher does not take genetic codes"
 
-# The file type: valid against the DTD shared-mime-info gives its own database, and taken into a database.
-mime=$prefix/share/mime/packages/org.example.Vantrell.xml
+# The file type: valid against the DTD of shared-mime-info's own database, and taken into a database.
 sed -n '/^<!DOCTYPE mime-info \[/,/^\]>/p' /usr/share/mime/packages/freedesktop.org.xml | sed '1d;$d' >"$prefix/mime.dtd"
-[ -s "$prefix/mime.dtd" ] || fail "no DTD in shared-mime-info's freedesktop.org.xml"
-xmllint --noout --dtdvalid "$prefix/mime.dtd" "$mime" || fail "the MIME type does not follow the DTD"
+xmllint --noout --dtdvalid "$prefix/mime.dtd" "$prefix/share/mime/packages/org.example.Vantrell.xml" ||
+    fail "the MIME type does not follow the DTD"
 XDG_DATA_DIRS=$prefix/share:/usr/share update-mime-database "$prefix/share/mime" || fail "update-mime-database"
-grep -q ":application/x-vantrell-genetic-code:\*\.gen$" "$prefix/share/mime/globs2" ||
-    fail "the database has no *.gen for the genetic code: $(cat "$prefix/share/mime/globs2")"
-grep -qx "application/x-vantrell-genetic-code text/plain" "$prefix/share/mime/subclasses" ||
-    fail "the genetic code is no text/plain in the database"
-grep -qx "application/x-vantrell-genetic-code:org.example.Vantrell" "$prefix/share/mime/icons" ||
-    fail "the genetic code has another icon in the database"
+grep -q "^50:application/x-vantrell-genetic-code:\*\.gen$" "$prefix/share/mime/globs2" || fail "no *.gen in the database"
 
 appstreamcli validate --no-net "$prefix/share/metainfo/org.example.Vantrell.metainfo.xml" ||
     fail "appstreamcli validate"
@@ -70,33 +64,22 @@ file "$work/sheet.pdf" | grep -q "PDF document" || fail "$(file "$work/sheet.pdf
 "$prefix/bin/vantrell-render" -s 8 -o "$work/big.png" "$work/random-0002.gen" || fail "vantrell-render -s 8 failed"
 file "$work/big.png" | grep -q "PNG image data, 904 x 840" || fail "$(file "$work/big.png")"
 
-# The thumbnailer, run as a file manager runs it: its Exec line with the size, input and output put in, without a
-# display, a writable home or (where the system lets a test take it away) a network.
-thumbnailer=$prefix/share/thumbnailers/org.example.Vantrell.thumbnailer
-grep -qx "MimeType=application/x-vantrell-genetic-code;" "$thumbnailer" || fail "the thumbnailer takes other types"
-thumbnail_exec=$(sed -n 's/^Exec=//p' "$thumbnailer")
-[ "$thumbnail_exec" = "$prefix/bin/vantrell-render --thumbnail %s %i %o" ] ||
-    fail "the thumbnailer runs \"$thumbnail_exec\""
+# The thumbnailer's Exec line, run as a file manager runs it: split at blanks, the size, input and output put in,
+# without a display, a writable home or (where the system lets a test take it away) a network.
+thumbnailer=$(sed -n 's/^Exec=//p' "$prefix/share/thumbnailers/org.example.Vantrell.thumbnailer")
 sandbox=""
-if unshare --net true 2>/dev/null; then
-    sandbox="unshare --net"
-fi
+unshare --net true 2>/dev/null && sandbox="unshare --net"
 thumbnail() {
-    # Split as the file manager splits the line: at blanks, each field code one argument.
-    set -- $(echo "$thumbnail_exec" | sed "s|%s|$1|; s|%i|$2|; s|%o|$3|")
-    env -i PATH=/usr/bin:/bin HOME=/nonexistent $sandbox "$@"
+    # shellcheck disable=SC2046,SC2086
+    env -i PATH=/usr/bin:/bin HOME=/nonexistent $sandbox $(echo "$thumbnailer" | sed "s|%s|$1|; s|%i|$2|; s|%o|$3|")
 }
 thumbnail 128 "$work/random-0002.gen" "$work/thumbnail.png" || fail "the thumbnailer failed"
 file "$work/thumbnail.png" | grep -q "PNG image data, 128 x 128, 8-bit/color RGBA" || fail "$(file "$work/thumbnail.png")"
-corner=$(convert "$work/thumbnail.png" -crop 1x1+0+0 -format "%[fx:a]" info:)
-[ "$corner" = 0 ] || fail "the thumbnail's corner is not transparent (alpha $corner)"
-drawn=$(convert "$work/thumbnail.png" -alpha extract -format "%[fx:maxima]" info:)
-[ "$drawn" = 1 ] || fail "the thumbnail shows nothing opaque"
+[ "$(convert "$work/thumbnail.png" -crop 1x1+0+0 -format "%[fx:a]" info:)" = 0 ] || fail "an opaque thumbnail"
 printf 'not a genetic code\r\n' >"$work/damaged.gen"
 status=0
 thumbnail 128 "$work/damaged.gen" "$work/damaged.png" 2>/dev/null || status=$?
-[ "$status" -eq 1 ] || fail "the thumbnailer ended with status $status on a damaged file, not 1"
-[ ! -e "$work/damaged.png" ] || fail "the thumbnailer wrote a thumbnail of a damaged file"
+[ "$status" -eq 1 ] && [ ! -e "$work/damaged.png" ] || fail "the thumbnailer of a damaged file ended with $status"
 
 # What the launcher starts, given a file as a file manager gives it, runs on a display until it is closed.
 exec_line=$(sed -n 's/^Exec=//p' "$desktop" | sed "s| %F$| $work/random-0001.gen|")

@@ -277,22 +277,6 @@ TEST_P(frmMainMenu, HoldsItsItemsInOrder)
     }
 }
 
-TEST_P(frmMainMenu, EveryItemHasAnAccessKeyOfItsOwn)
-{
-    const auto* menu = window->findChild<QMenu*>(QString::fromLatin1(GetParam().menu));
-    ASSERT_NE(menu, nullptr);
-    QSet<QChar> keys;
-    for (const QAction* item : menu->actions()) {
-        if (item->isSeparator())
-            continue;
-        const qsizetype amp = item->text().indexOf(QLatin1Char('&'));
-        ASSERT_GE(amp, 0) << item->text().toStdString();
-        const QChar key = item->text().at(amp + 1).toLower();
-        EXPECT_FALSE(keys.contains(key)) << item->text().toStdString();
-        keys.insert(key);
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(Menus, frmMainMenu, testing::ValuesIn(menuContents),
     [](const testing::TestParamInfo<MenuContents>& info) { return info.param.menu; });
 

@@ -138,19 +138,4 @@ TEST_F(RunJournalTest, ALinkToAJournalElsewhereIsNotFollowed)
     EXPECT_TRUE(run.pictures.empty());
 }
 
-TEST_F(RunJournalTest, BytesReadAsTheirFileButWithoutItsNameOrTime)
-{
-    const QByteArray bytes = joined(exitedRun());
-    const RunJournal file = RunJournal::read(write(bytes));
-
-    const RunJournal read = RunJournal::fromBytes(bytes);
-    EXPECT_TRUE(read.path.isEmpty());
-    EXPECT_EQ(read.start, file.start);
-    EXPECT_EQ(read.pictures.size(), file.pictures.size());
-    EXPECT_EQ(read.ending, file.ending);
-    const RunJournal noStart = RunJournal::fromBytes(JournalRecord::opened(picture(0)));
-    EXPECT_FALSE(noStart.start.isValid());
-    EXPECT_EQ(noStart.damagedLine, 1);
-}
-
 } // namespace
