@@ -119,7 +119,10 @@ void frmMain::createControls()
     lblMutationRate->setAccessibleName(lblMutationRate->text());
     btnOpen->setAccessibleName(btnOpen->text());
     txtName->setAccessibleName(QStringLiteral("Name"));
+    // Files dropped anywhere on the window open as pictures, the boxes included, rather than put text in a box.
     setAcceptDrops(true);
+    txtMutationRate->setAcceptDrops(false);
+    txtName->setAcceptDrops(false);
 
     setTabOrder(txtMutationRate, lblMutationRate);
     setTabOrder(lblMutationRate, btnOpen);

@@ -18,7 +18,6 @@
 #include <QFont>
 
 #include <cstdio>
-#include <optional>
 
 namespace {
 
@@ -29,30 +28,30 @@ void nameApplication()
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTRELL_VERSION));
 }
 
-// The help or the version, printed without a display: Qt's own options, which only a display takes, are not
-// looked at yet. Nothing when the command line asks for neither.
-std::optional<int> answerWithoutDisplay(int& argc, char** argv)
+// Prints the help or the version when the command line asks for one, without a display: Qt's own options, which
+// only a display takes, are not looked at yet.
+bool answeredWithoutDisplay(int& argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const StartArguments::Parsed::Action action = StartArguments::parse(arguments).action;
     if (action != StartArguments::Parsed::Action::Help && action != StartArguments::Parsed::Action::Version)
-        return std::nullopt;
+        return false;
     const QCoreApplication app(argc, argv);
     nameApplication();
     const QString text
         = action == StartArguments::Parsed::Action::Help ? StartArguments::helpText() : StartArguments::versionText();
     std::fputs(qPrintable(text), stdout);
-    return 0;
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (const std::optional<int> status = answerWithoutDisplay(argc, argv))
-        return *status;
+    if (answeredWithoutDisplay(argc, argv))
+        return 0;
     QApplication app(argc, argv);
     nameApplication();
     const StartArguments::Parsed arguments = StartArguments::parse(QCoreApplication::arguments());

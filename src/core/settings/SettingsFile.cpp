@@ -1,7 +1,6 @@
 #include "core/settings/SettingsFile.h"
 
 #include "core/files/ReplaceFile.h"
-#include "core/platform/RuntimeError.h"
 #include "core/settings/IniText.h"
 #include "core/settings/SettingsValues.h"
 
@@ -10,8 +9,6 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
-
-#include <cerrno>
 
 namespace SettingsFile {
 
@@ -40,12 +37,13 @@ Loaded load(const QString& path)
     const auto ignoring = [&path](const QString& why) {
         return QStringLiteral("ignoring the settings file \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
     };
-    // QSettings takes a file it cannot read for an empty one; the system's reason is asked of the file itself.
-    QFile file(path);
+    // Nothing but a regular file is opened: a FIFO would wait for a writer.
     if (!info.isFile()) {
         loaded.ignored = ignoring(QStringLiteral("it is not a regular file"));
         return loaded;
     }
+    // QSettings takes a file it cannot read for an empty one; the system's reason is asked of the file itself.
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         loaded.ignored = ignoring(file.errorString());
         return loaded;
@@ -66,10 +64,8 @@ Loaded load(const QString& path)
 
 void save(const QString& path, const UserSettings& settings)
 {
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder))
-        throw RuntimeError(
-            RuntimeError::PathFileAccess, qt_error_string(errno), QStringLiteral("in \"%1\"").arg(folder));
+    // A folder that cannot be made leaves the file unwritten, and writing it says why.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     Files::replaceFile(path, IniText::of(SettingsValues::write(settings)));
 }
 

@@ -26,7 +26,8 @@ struct Loaded {
 // The settings the file at path holds; the defaults, with nothing ignored, when there is no such file.
 Loaded load(const QString& path);
 
-// Writes every setting to the file at path, its folder made when missing. Errors name the file and the reason.
+// Writes every setting to the file at path, its folder made when missing. Errors name the file and the system's
+// reason.
 void save(const QString& path, const UserSettings& settings);
 
 } // namespace SettingsFile
