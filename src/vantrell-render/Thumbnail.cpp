@@ -13,6 +13,14 @@
 
 namespace Thumbnail {
 
+namespace {
+
+// Less compression than the PNG writer's own: half its time for a file a fifth larger, which a thumbnail cache
+// keeps small anyway.
+constexpr int PngQuality = 80;
+
+} // namespace
+
 QString write(int size, const QString& input, const QString& output)
 {
     try {
@@ -21,7 +29,7 @@ QString write(int size, const QString& input, const QString& output)
             QSize(size, size), 1.0, Qt::transparent, true);
         QBuffer png;
         png.open(QIODevice::WriteOnly);
-        if (!image.save(&png, "PNG"))
+        if (!image.save(&png, "PNG", PngQuality))
             throw RuntimeError(RuntimeError::PathFileAccess, QStringLiteral("The image could not be encoded as PNG"));
         Files::replaceFile(output, png.data());
     } catch (const RuntimeError& error) {

@@ -34,9 +34,12 @@ int main(int argc, char** argv)
     QuietMessages::install({ QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR") });
     // A thumbnail needs neither the palette nor fonts: without the window system's plugin and the font
     // configuration, it is written in half the time.
-    const std::unique_ptr<QCoreApplication> app = asksForThumbnail(argc, argv)
-        ? std::make_unique<QCoreApplication>(argc, argv)
-        : std::make_unique<QGuiApplication>(argc, argv);
+    const bool thumbnail = asksForThumbnail(argc, argv);
+    const std::unique_ptr<QCoreApplication> app
+        = thumbnail ? std::make_unique<QCoreApplication>(argc, argv) : std::make_unique<QGuiApplication>(argc, argv);
+    // Nor any plugin: PNG has a writer built in, and looking through the image format plugins takes time too.
+    if (thumbnail)
+        QCoreApplication::setLibraryPaths({});
     QCoreApplication::setApplicationName(QStringLiteral("vantrell-render"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTRELL_VERSION));
     // Random codes come out the same on every machine; the reader takes either decimal separator.
