@@ -4,10 +4,12 @@
 #include "core/journal/RunJournal.h"
 #include "program/clsObject.h"
 #include "program/modGenes.h"
+#include "program/modMain.h"
 #include "program/modObject.h"
 
 #include <QFileInfo>
 #include <QPointer>
+#include <QScopeGuard>
 
 #include <vector>
 
@@ -15,6 +17,15 @@ std::shared_ptr<clsObject> Run::openPicture(std::optional<QPoint> corner)
 {
     return openWith([](clsObject& picture) { picture.Init(); },
         [this](const clsObject& picture) { return openedBirth(picture); }, corner);
+}
+
+std::shared_ptr<clsObject> Run::openFile(const QString& fileName, std::optional<QPoint> corner)
+{
+    // The picture takes its name from the name box: for this Open, and only for it, the box reads fileName.
+    const MainWindowBoxes shown = modMain::MainWindow();
+    modMain::SetMainWindow({ shown.mutationRate, [fileName] { return fileName; } });
+    const auto restore = qScopeGuard([&shown] { modMain::SetMainWindow(shown); });
+    return openPicture(corner);
 }
 
 std::shared_ptr<clsObject> Run::openWith(const std::function<void(clsObject&)>& init,

@@ -25,6 +25,9 @@ public:
     // Steps 2 to 5 of the Open command, the window's frame at corner when one is given before it is shown.
     // The rate box is the caller's to check.
     std::shared_ptr<clsObject> openPicture(std::optional<QPoint> corner = std::nullopt);
+    // The Open command with fileName as the name typed: the boxes keep what they show. The rate box is the caller's
+    // to check.
+    std::shared_ptr<clsObject> openFile(const QString& fileName, std::optional<QPoint> corner = std::nullopt);
     // Opens a new picture with exactly picture id's genetic code, drawn with its flags.
     void openCopy(qint16 id);
     // Opens a new picture with exactly this name and genetic code, drawn with the birth's flags, born as birth says;

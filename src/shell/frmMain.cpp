@@ -22,12 +22,18 @@
 #include "ui/familytree/FamilyTreeWindow.h"
 #include "ui/picture/frmObject.h"
 #include "ui/recovery/RecoverRunDialog.h"
+#include "ui/windows/DroppedFiles.h"
 #include "ui/windows/Guard.h"
+#include "ui/windows/Remembered.h"
 #include "ui/windows/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,8 +50,6 @@ namespace {
 
 constexpr int clientWidth = 2820;
 constexpr int clientHeight = 1140;
-constexpr int MinLitter = 2;
-constexpr int MaxLitter = 64;
 
 QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption)
 {
@@ -58,6 +62,7 @@ QMenu* addMenu(QWidget* parent, const char* name, const QString& caption)
 {
     auto* menu = new QMenu(caption, parent);
     menu->setObjectName(QString::fromLatin1(name));
+    menu->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     return menu;
 }
 
@@ -112,6 +117,16 @@ void frmMain::createControls()
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(Twips::toPixels(1200, 600, 1455, 375));
 
+    // The name box has no caption of its own: it holds the name of the picture's file.
+    txtMutationRate->setAccessibleName(lblMutationRate->text());
+    lblMutationRate->setAccessibleName(lblMutationRate->text());
+    btnOpen->setAccessibleName(btnOpen->text());
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    // Files dropped anywhere on the window open as pictures, the boxes included, rather than put text in a box.
+    setAcceptDrops(true);
+    txtMutationRate->setAcceptDrops(false);
+    txtName->setAcceptDrops(false);
+
     setTabOrder(txtMutationRate, lblMutationRate);
     setTabOrder(lblMutationRate, btnOpen);
     setTabOrder(btnOpen, txtName);
@@ -143,6 +158,8 @@ void frmMain::createMenus()
     I_Info = addMenuItem(M_Info, "I_Info", QStringLiteral("&Info"));
 
     M_Pictures = addMenu(menuBar(), "M_Pictures", QStringLiteral("&Pictures"));
+    P_OpenFile = addMenuItem(M_Pictures, "P_OpenFile", QStringLiteral("&Open File..."));
+    P_OpenFile->setShortcut(QKeySequence::Open);
     P_OpenLitter = addMenuItem(M_Pictures, "P_OpenLitter", QStringLiteral("Open &Litter..."));
     P_OpenLitter->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     P_CloseUnticked = addMenuItem(M_Pictures, "P_CloseUnticked", QStringLiteral("Close &Unticked Pictures"));
@@ -157,6 +174,7 @@ void frmMain::createMenus()
     P_FamilyTree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     P_RecoverRun = addMenuItem(M_Pictures, "P_RecoverRun", QStringLiteral("&Recover Run..."));
 
+    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     menuBar()->addMenu(M_File);
     menuBar()->addMenu(M_Genes);
     menuBar()->addMenu(M_Pictures);
@@ -170,6 +188,7 @@ void frmMain::createMenus()
     Guard::connect(I_A_AboutAuthor, &QAction::triggered, this, &frmMain::I_A_AboutAuthor_Click);
     Guard::connect(I_License, &QAction::triggered, this, &frmMain::I_License_Click);
     Guard::connect(I_Info, &QAction::triggered, this, &frmMain::I_Info_Click);
+    Guard::connect(P_OpenFile, &QAction::triggered, this, &frmMain::P_OpenFile_Click);
     Guard::connect(P_OpenLitter, &QAction::triggered, this, &frmMain::P_OpenLitter_Click);
     Guard::connect(P_CloseUnticked, &QAction::triggered, this, &frmMain::P_CloseUnticked_Click);
     Guard::connect(P_ReopenClosed, &QAction::triggered, this, &frmMain::P_ReopenClosed_Click);
@@ -266,6 +285,59 @@ void frmMain::btnOpen_Click()
     m_run.openPicture();
 }
 
+void frmMain::P_OpenFile_Click()
+{
+    const QString folderName = QStringLiteral("open genetic code");
+    auto* dialog = new QFileDialog(this, QStringLiteral("Open Genetic Code"), Remembered::folder(folderName),
+        QStringLiteral("Genetic code files (*.gen);;All files (*)"));
+    dialog->setObjectName(QStringLiteral("OpenFileDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFiles);
+    connect(dialog, &QFileDialog::filesSelected, this, [this, folderName](const QStringList& fileNames) {
+        Guard::run(this, [&] {
+            if (!fileNames.isEmpty())
+                Remembered::keepFolder(folderName, fileNames.front());
+            OpenFiles(fileNames);
+        });
+    });
+    dialog->open();
+}
+
+void frmMain::OpenFiles(const QStringList& fileNames)
+{
+    if (fileNames.isEmpty())
+        return;
+    if (!modMain::IsMutationRateValid()) {
+        Dialogs::Show<ErrorMR>();
+        return;
+    }
+    const std::vector<QPoint> corners = newWindowCorners(static_cast<int>(fileNames.size()));
+    for (qsizetype i = 0; i < fileNames.size(); ++i)
+        Guard::run(this, [&] { m_run.openFile(fileNames[i], corners[static_cast<std::size_t>(i)]); });
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFiles::of(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!DroppedFiles::of(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    const QStringList fileNames = DroppedFiles::of(event->mimeData());
+    if (fileNames.isEmpty())
+        return;
+    event->acceptProposedAction();
+    Guard::run(this, [&] { OpenFiles(fileNames); });
+}
+
 QSize frmMain::pictureFrameSize() const
 {
     // Picture windows get the frame this window has.
@@ -281,7 +353,7 @@ void frmMain::P_OpenLitter_Click()
     dialog->setWindowTitle(QStringLiteral("Open Litter"));
     dialog->setLabelText(QStringLiteral("How many pictures?"));
     dialog->setInputMode(QInputDialog::IntInput);
-    dialog->setIntRange(MinLitter, MaxLitter);
+    dialog->setIntRange(UserSettings::MinLitterSize, UserSettings::MaxLitterSize);
     dialog->setIntValue(Preferences::current().litterSize);
     connect(dialog, &QInputDialog::intValueSelected, this, [this](int count) {
         Guard::run(this, [&] {
@@ -397,7 +469,9 @@ void frmMain::P_FamilyTree_Click()
                     if (const PictureRecord* picture = m_run.history().find(id))
                         GenesEditor::Open(id, picture->name, picture->code, picture->birth.flags, commands());
                 },
-                [this](qint16 id) { AnimateLineage(id); } });
+                [this](qint16 id) { AnimateLineage(id); },
+
+                [this](const QStringList& fileNames) { OpenFiles(fileNames); } });
         m_familyTree->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_familyTree->setWindowState(m_familyTree->windowState() & ~Qt::WindowMinimized);

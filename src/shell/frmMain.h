@@ -44,6 +44,7 @@ public:
     QAction* G_Done;
     QAction* G_Draw;
     QMenu* M_Pictures;
+    QAction* P_OpenFile;
     QAction* P_OpenLitter;
     QAction* P_CloseUnticked;
     QAction* P_ReopenClosed;
@@ -66,6 +67,9 @@ public:
     // The Open command count times with the boxes as they are, the rate checked once; the windows in a grid
     // beside this one. Stops at the first Open that fails.
     void OpenLitter(int count);
+    // The Open command on each of fileNames in turn as if its name were typed, the rate checked once; the windows
+    // in a grid beside this one. A file that fails to open shows its error and the others still open.
+    void OpenFiles(const QStringList& fileNames);
 
     // What the picture windows and the other windows ask of this run.
     RunCommands commands();
@@ -77,6 +81,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Genetic code files dropped on the window open as by Open File.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createControls();
@@ -94,6 +102,7 @@ private:
     void I_License_Click();
     void I_Info_Click();
     void btnOpen_Click();
+    void P_OpenFile_Click();
     void P_OpenLitter_Click();
     void P_CloseUnticked_Click();
     void P_ReopenClosed_Click();

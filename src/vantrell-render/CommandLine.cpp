@@ -3,6 +3,7 @@
 #include "core/export/AnimationRender.h"
 #include "vantrell-render/JobList.h"
 #include "vantrell-render/RandomCodes.h"
+#include "vantrell-render/Thumbnail.h"
 
 #include <QColor>
 #include <QCommandLineParser>
@@ -23,7 +24,6 @@ constexpr int MaxColumns = 1000;
 // As the Animation window offers them.
 constexpr double AnimateMinSecondsPerStep = 0.2;
 constexpr double AnimateMaxSecondsPerStep = 10.0;
-constexpr int AnimateMaxFramesPerSecond = 60;
 
 // A usage error: says what is wrong, before the help.
 struct Refusal {
@@ -78,6 +78,11 @@ void addOptions(QCommandLineParser& parser)
         { QStringLiteral("fps"), QStringLiteral("With --animate: frames per second, 1 to 60 (default 30)."),
             QStringLiteral("F"), QStringLiteral("30") },
     });
+    parser.addOption({ QStringLiteral("thumbnail"),
+        QStringLiteral("Only write the thumbnail of the one FILE as the PNG file OUT: its whole tree fitted into N x N "
+                       "pixels, smooth, on a transparent background, as file managers ask for it. Usage: --thumbnail N "
+                       "FILE OUT"),
+        QStringLiteral("N") });
     QCommandLineOption threads(QStringLiteral("threads"), QString(), QStringLiteral("N"));
     threads.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(threads);
@@ -118,8 +123,8 @@ void readAnimation(const QCommandLineParser& parser, RenderRequest& request)
     if (!ok
         || !(request.secondsPerStep >= AnimateMinSecondsPerStep && request.secondsPerStep <= AnimateMaxSecondsPerStep))
         throw Refusal { QStringLiteral("--seconds-per-step takes a number from 0.2 to 10, not \"%1\"").arg(seconds) };
-    request.framesPerSecond = integer(parser, QStringLiteral("fps"), 1, AnimateMaxFramesPerSecond,
-        QStringLiteral("a whole number from 1 to %1").arg(AnimateMaxFramesPerSecond));
+    request.framesPerSecond = integer(parser, QStringLiteral("fps"), 1, Drawing::MaxFramesPerSecond,
+        QStringLiteral("a whole number from 1 to %1").arg(Drawing::MaxFramesPerSecond));
     if (std::lround(request.secondsPerStep * request.framesPerSecond) < 1)
         throw Refusal { QStringLiteral("--seconds-per-step %1 at --fps %2 leaves no frame from one picture to the next")
                             .arg(seconds)
@@ -150,8 +155,26 @@ QString helpText(const QCommandLineParser& parser)
     return text;
 }
 
+// The one thumbnail file managers ask for, with no other option.
+RenderRequest thumbnailRequestOf(const QCommandLineParser& parser)
+{
+    RenderRequest request;
+    request.thumbnail = integer(parser, QStringLiteral("thumbnail"), 1, Thumbnail::MaxSize,
+        QStringLiteral("a whole number from 1 to %1").arg(Thumbnail::MaxSize));
+    if (parser.optionNames().size() > 1)
+        throw Refusal { QStringLiteral("--thumbnail takes no other option") };
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 2)
+        throw Refusal { QStringLiteral("--thumbnail takes a genetic code file and the PNG file to write") };
+    request.files = { files.at(0) };
+    request.output = files.at(1);
+    return request;
+}
+
 RenderRequest requestOf(const QCommandLineParser& parser)
 {
+    if (parser.isSet(QStringLiteral("thumbnail")))
+        return thumbnailRequestOf(parser);
     RenderRequest request;
     request.files = parser.positionalArguments();
     request.output = parser.value(QStringLiteral("output"));

@@ -38,4 +38,6 @@ struct RenderRequest {
     bool animate = false;
     double secondsPerStep = 1.0;
     int framesPerSecond = 30;
+    // --thumbnail: the side of the one square thumbnail of files' only file, written as output; 0 for none.
+    int thumbnail = 0;
 };

@@ -23,7 +23,8 @@ for path in ./usr/bin/vantrell ./usr/bin/vantrell-render ./usr/share/application
     ./usr/share/icons/hicolor/128x128/apps/org.example.Vantrell.png \
     ./usr/share/icons/hicolor/256x256/apps/org.example.Vantrell.png \
     ./usr/share/man/man1/vantrell.1 ./usr/share/man/man1/vantrell-render.1 \
-    ./usr/share/doc/vantrell/LICENSE ./usr/share/doc/vantrell/README.md; do
+    ./usr/share/doc/vantrell/LICENSE ./usr/share/doc/vantrell/README.md \
+    ./usr/share/mime/packages/org.example.Vantrell.xml ./usr/share/thumbnailers/org.example.Vantrell.thumbnailer; do
     echo "$paths" | grep -qx "$path" || fail "$path is not in the package"
 done
 if echo "$paths" | grep -q "^./usr/local/"; then
@@ -38,4 +39,11 @@ for library in libqt6core6 libqt6gui6 libqt6svg6 libqt6widgets6 libwebp7 libwebp
     echo "$depends" | grep -q "$library" || fail "the package does not depend on $library"
 done
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/org.example.Vantrell.desktop |
-    grep -qx "Exec=/usr/bin/vantrell" || fail "the packaged launcher does not start /usr/bin/vantrell"
+    grep -qx "Exec=/usr/bin/vantrell %F" || fail "the packaged launcher does not start /usr/bin/vantrell"
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/thumbnailers/org.example.Vantrell.thumbnailer |
+    grep -qx "Exec=/usr/bin/vantrell-render --thumbnail %s %i %o" ||
+    fail "the packaged thumbnailer does not run /usr/bin/vantrell-render"
+
+# The desktop's own triggers take in the file type and the launcher: the package has no script of its own.
+scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -v -x -e ./ -e ./control -e ./md5sums || true)
+[ -z "$scripts" ] || fail "the package has scripts: $scripts"

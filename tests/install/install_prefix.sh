@@ -17,7 +17,8 @@ for path in bin/vantrell bin/vantrell-render; do
 done
 for path in share/applications/org.example.Vantrell.desktop share/metainfo/org.example.Vantrell.metainfo.xml \
     share/icons/hicolor/scalable/apps/org.example.Vantrell.svg share/man/man1/vantrell.1 \
-    share/man/man1/vantrell-render.1 share/doc/vantrell/LICENSE share/doc/vantrell/README.md; do
+    share/man/man1/vantrell-render.1 share/doc/vantrell/LICENSE share/doc/vantrell/README.md \
+    share/mime/packages/org.example.Vantrell.xml share/thumbnailers/org.example.Vantrell.thumbnailer; do
     [ -f "$prefix/$path" ] || fail "$path was not installed"
 done
 for size in 48 128 256; do
@@ -32,8 +33,16 @@ report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: 
 if echo "$report" | grep -E "error|warning"; then
     fail "desktop-file-validate: $report"
 fi
-grep -qx "Exec=$prefix/bin/vantrell" "$desktop" || fail "the launcher does not start $prefix/bin/vantrell"
+grep -qx "Exec=$prefix/bin/vantrell %F" "$desktop" || fail "the launcher does not start $prefix/bin/vantrell with files"
 grep -qx "Icon=org.example.Vantrell" "$desktop" || fail "the launcher has another icon"
+grep -qx "MimeType=application/x-vantrell-genetic-code;" "$desktop" || fail "the launcher does not take genetic codes"
+
+# The file type: valid against the DTD of shared-mime-info's own database, and taken into a database.
+sed -n '/^<!DOCTYPE mime-info \[/,/^\]>/p' /usr/share/mime/packages/freedesktop.org.xml | sed '1d;$d' >"$prefix/mime.dtd"
+xmllint --noout --dtdvalid "$prefix/mime.dtd" "$prefix/share/mime/packages/org.example.Vantrell.xml" ||
+    fail "the MIME type does not follow the DTD"
+XDG_DATA_DIRS=$prefix/share:/usr/share update-mime-database "$prefix/share/mime" || fail "update-mime-database"
+grep -q "^50:application/x-vantrell-genetic-code:\*\.gen$" "$prefix/share/mime/globs2" || fail "no *.gen in the database"
 
 appstreamcli validate --no-net "$prefix/share/metainfo/org.example.Vantrell.metainfo.xml" ||
     fail "appstreamcli validate"
@@ -55,10 +64,29 @@ file "$work/sheet.pdf" | grep -q "PDF document" || fail "$(file "$work/sheet.pdf
 "$prefix/bin/vantrell-render" -s 8 -o "$work/big.png" "$work/random-0002.gen" || fail "vantrell-render -s 8 failed"
 file "$work/big.png" | grep -q "PNG image data, 904 x 840" || fail "$(file "$work/big.png")"
 
-# What the launcher starts runs on a display until it is closed.
-exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+# The thumbnailer's Exec line, run as a file manager runs it: split at blanks, the size, input and output put in,
+# without a display, a writable home or (where the system lets a test take it away) a network.
+thumbnailer=$(sed -n 's/^Exec=//p' "$prefix/share/thumbnailers/org.example.Vantrell.thumbnailer")
+sandbox=""
+unshare --net true 2>/dev/null && sandbox="unshare --net"
+thumbnail() {
+    # shellcheck disable=SC2046,SC2086
+    env -i PATH=/usr/bin:/bin HOME=/nonexistent $sandbox $(echo "$thumbnailer" | sed "s|%s|$1|; s|%i|$2|; s|%o|$3|")
+}
+thumbnail 128 "$work/random-0002.gen" "$work/thumbnail.png" || fail "the thumbnailer failed"
+file "$work/thumbnail.png" | grep -q "PNG image data, 128 x 128, 8-bit/color RGBA" || fail "$(file "$work/thumbnail.png")"
+[ "$(convert "$work/thumbnail.png" -crop 1x1+0+0 -format "%[fx:a]" info:)" = 0 ] || fail "an opaque thumbnail"
+printf 'not a genetic code\r\n' >"$work/damaged.gen"
 status=0
-XDG_DATA_HOME=$prefix/data QT_QPA_PLATFORM=xcb xvfb-run -a timeout 3 "$exec_line" || status=$?
+thumbnail 128 "$work/damaged.gen" "$work/damaged.png" 2>/dev/null || status=$?
+[ "$status" -eq 1 ] && [ ! -e "$work/damaged.png" ] || fail "the thumbnailer of a damaged file ended with $status"
+
+# What the launcher starts, given a file as a file manager gives it, runs on a display until it is closed.
+exec_line=$(sed -n 's/^Exec=//p' "$desktop" | sed "s| %F$| $work/random-0001.gen|")
+status=0
+# shellcheck disable=SC2086
+XDG_DATA_HOME=$prefix/data XDG_CONFIG_HOME=$prefix/config QT_QPA_PLATFORM=xcb xvfb-run -a timeout 3 $exec_line ||
+    status=$?
 [ "$status" -eq 124 ] || fail "the launcher's program ended by itself with status $status"
 
 echo "Installed into a prefix, validated, and run"

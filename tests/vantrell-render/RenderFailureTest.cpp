@@ -189,7 +189,13 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, RenderUsageTest,
             "--seconds-per-step 0.2 at --fps 2 leaves no frame" },
         UsageCase { "AnimateOverAFile", { "tree.gen", "m.gif", "--animate", "-o", "./m.gif" },
             "--output \"./m.gif\" is one of the files" },
-        UsageCase { "FpsWithoutAnimate", { "tree.gen", "-o", "t.png", "--fps", "10" }, "--fps needs --animate" }),
+        UsageCase { "FpsWithoutAnimate", { "tree.gen", "-o", "t.png", "--fps", "10" }, "--fps needs --animate" },
+        UsageCase { "ThumbnailOfNoSize", { "--thumbnail", "0", "tree.gen", "t.png" }, "--thumbnail takes a whole" },
+        UsageCase {
+            "ThumbnailBeyond4096", { "--thumbnail", "4097", "tree.gen", "t.png" }, "--thumbnail takes a whole" },
+        UsageCase { "ThumbnailWithoutOutput", { "--thumbnail", "128", "tree.gen" }, "--thumbnail takes a genetic" },
+        UsageCase { "ThumbnailWithAnotherOption", { "--thumbnail", "128", "--whole", "tree.gen", "t.png" },
+            "--thumbnail takes no other option" }),
     [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
 
 struct FullDiskCase {

@@ -20,6 +20,7 @@ enum class AnimationFormat { WebP, Gif };
 std::optional<AnimationFormat> animationFormatOfFileName(const QString& fileName);
 
 inline constexpr int MaxAnimationScale = 16;
+inline constexpr int MaxFramesPerSecond = 60;
 
 // Told after each frame how many of how many are done; false stops the work.
 using AnimationProgress = std::function<bool(int done, int total)>;

@@ -7,6 +7,8 @@ struct ExportSettings {
     int scale = 4;
     Drawing::Frame frame = Drawing::Frame::Window;
     bool smooth = true;
+    // Exports and drags leave the background empty; Copy always has one.
+    bool transparent = false;
 
     // The options these settings give, on the background of the picture window's drawing or on none.
     Drawing::RenderOptions options(bool transparent) const;

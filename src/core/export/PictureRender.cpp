@@ -192,7 +192,7 @@ QImage renderFitted(const GeneticCode& code, Flags flags, Frame frame, QSize pix
 QImage renderFittedOver(const QRectF& shown, bool clip, const GeneticCode& code, Flags flags, QSize pixels,
     qreal devicePixelRatio, const QColor& background, bool smooth)
 {
-    QImage image(pixels, QImage::Format_RGB32);
+    QImage image(pixels, background.alpha() < 255 ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull())
         throw RuntimeError(RuntimeError::OutOfMemory, RuntimeError::standardText(RuntimeError::OutOfMemory),
             QStringLiteral("(a %1 x %2 pixel view)").arg(pixels.width()).arg(pixels.height()));

@@ -75,7 +75,8 @@ QImage renderImage(const GeneticCode& code, Flags flags, const RenderOptions& op
 // The picture over frame, a frame imageFrameOver gave, at the options' scale; the options' frame is not asked.
 QImage renderImageOver(const QRectF& frame, const GeneticCode& code, Flags flags, const RenderOptions& options);
 // The picture fitted into an image of pixels and centred on background, as a view shows it; the window's
-// frame is clipped as in the window. The image says devicePixelRatio, for a view to show it pixel for pixel.
+// frame is clipped as in the window; a background that is not opaque gives an image with an alpha channel. The image
+// says devicePixelRatio, for a view to show it pixel for pixel.
 QImage renderFitted(const GeneticCode& code, Flags flags, Frame frame, QSize pixels, qreal devicePixelRatio,
     const QColor& background, bool smooth);
 // The same for the part shown of the drawing plane, in twips, clipped to it when clip is set.

@@ -81,17 +81,25 @@ QString RunJournal::endingText() const
 
 RunJournal RunJournal::read(const QString& path)
 {
-    RunJournal journal;
-    journal.path = path;
-    journal.start = QFileInfo(path).lastModified();
     QString error;
     const QByteArray bytes = readRegularFile(path, error);
+    RunJournal journal;
     if (!error.isEmpty()) {
         journal.damagedLine = 1;
         journal.damage = error;
-        return journal;
+    } else {
+        journal = fromBytes(bytes);
     }
+    journal.path = path;
+    // A journal whose first line does not read started, as far as anyone can tell, when it was last written.
+    if (!journal.start.isValid())
+        journal.start = QFileInfo(path).lastModified();
+    return journal;
+}
 
+RunJournal RunJournal::fromBytes(const QByteArray& bytes)
+{
+    RunJournal journal;
     QHash<qint16, std::size_t> index;
     const auto damagedAt = [&journal](int line, const QString& why) {
         journal.damagedLine = line;

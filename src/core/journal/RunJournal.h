@@ -28,4 +28,6 @@ struct RunJournal {
     // Reads the journal at path; whatever does not read makes it damaged from there on, never an error.
     // A last line without its end was cut short while written and does not count.
     static RunJournal read(const QString& path);
+    // Reads a journal's bytes as read reads its file; no path, and no start unless the first line gives one.
+    static RunJournal fromBytes(const QByteArray& bytes);
 };

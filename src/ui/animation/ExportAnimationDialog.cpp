@@ -30,7 +30,6 @@ const QStringList AnimationFormatFilters { QStringLiteral("Animated WebP (*.webp
     QStringLiteral("Animated GIF (*.gif)") };
 // The file dialog's name among those whose folders are remembered.
 const QString AnimationFolderName = QStringLiteral("export animation");
-constexpr int AnimationMaxFramesPerSecond = 60;
 // An export that ends sooner shows no progress.
 constexpr int AnimationProgressAfterMilliseconds = 500;
 
@@ -113,7 +112,7 @@ ExportAnimationDialog::ExportAnimationDialog(QWidget* parent, Morph morph, doubl
     spnFramesPerSecond = new QSpinBox(this);
     spnFramesPerSecond->setObjectName(QStringLiteral("spnFramesPerSecond"));
     spnFramesPerSecond->setAccessibleName(QStringLiteral("Frames per second"));
-    spnFramesPerSecond->setRange(1, AnimationMaxFramesPerSecond);
+    spnFramesPerSecond->setRange(1, Drawing::MaxFramesPerSecond);
     spnFramesPerSecond->setValue(settings.framesPerSecond);
     cbxWholeTree = new QCheckBox(QStringLiteral("&Whole tree"), this);
     cbxWholeTree->setObjectName(QStringLiteral("cbxWholeTree"));

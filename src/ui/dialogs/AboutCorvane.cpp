@@ -11,7 +11,7 @@ AboutCorvane::AboutCorvane()
     : DialogWindow(QStringLiteral("About Corvane Software"), 6300, 2235)
 {
     Ok = addButton("Ok", QStringLiteral("Ok"), 4440, 120, 1215, 375);
-    icnCorvane = addPictureBox("icnCorvane", Logos::Corvane(), 240, 240, 720, 720);
+    icnCorvane = addPictureBox("icnCorvane", QStringLiteral("Corvane logo"), Logos::Corvane(), 240, 240, 720, 720);
     lblWebPage = addLabel("lblWebPage",
         QStringLiteral("To find out more about Corvane Software and about other programs made by "
                        "Corvane Software you can visit our web site. Our website can be reached "

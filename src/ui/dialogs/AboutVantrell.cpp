@@ -14,8 +14,8 @@ AboutVantrell::AboutVantrell()
     lblAuthor = addLabel("lblAuthor", QStringLiteral("by Pellarin"), 1200, 720, 3135, 255);
     lblCopywrite = addLabel("lblCopywrite", QStringLiteral("Copyright (c) 2026 Pellarin"), 1200, 480, 3135, 255);
     Ok = addButton("Ok", QStringLiteral("Ok"), 4440, 120, 1215, 375);
-    icnVantrell = addPictureBox("icnVantrell", Logos::Vantrell(), 240, 240, 720, 720);
-    icnCorvane = addPictureBox("icnCorvane", Logos::Corvane(), 240, 240, 720, 720);
+    icnVantrell = addPictureBox("icnVantrell", QStringLiteral("Vantrell logo"), Logos::Vantrell(), 240, 240, 720, 720);
+    icnCorvane = addPictureBox("icnCorvane", QStringLiteral("Corvane logo"), Logos::Corvane(), 240, 240, 720, 720);
     lblComments = addLabel("lblComments",
         QStringLiteral("If you have any comments or thoughts on this program, please send them to "
                        "vantrell@example.org"),

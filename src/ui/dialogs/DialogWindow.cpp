@@ -31,6 +31,7 @@ QLabel* DialogWindow::addLabel(const char* name, const QString& text, int left, 
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(Twips::toPixels(left, top, width, height));
+    label->setAccessibleName(text.simplified());
     return label;
 }
 
@@ -40,13 +41,16 @@ QPushButton* DialogWindow::addButton(const char* name, const QString& text, int 
     button->setObjectName(QString::fromLatin1(name));
     button->setDefault(true);
     button->setGeometry(Twips::toPixels(left, top, width, height));
+    button->setAccessibleName(text);
     return button;
 }
 
-PictureBox* DialogWindow::addPictureBox(const char* name, const QImage& image, int left, int top, int width, int height)
+PictureBox* DialogWindow::addPictureBox(
+    const char* name, const QString& shows, const QImage& image, int left, int top, int width, int height)
 {
     auto* box = new PictureBox(image, this);
     box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(shows);
     box->setGeometry(Twips::toPixels(left, top, width, height));
     return box;
 }

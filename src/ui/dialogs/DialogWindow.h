@@ -22,11 +22,13 @@ protected:
     // Esc hides the dialog as its button does; only a close through the frame destroys it.
     void reject() override;
 
-    // Controls placed at left, top, width and height in twips.
+    // Controls placed at left, top, width and height in twips, named for screen readers by their texts.
     QLabel* addLabel(const char* name, const QString& text, int left, int top, int width, int height);
     // The dialog's one button, which Enter presses.
     QPushButton* addButton(const char* name, const QString& text, int left, int top, int width, int height);
-    PictureBox* addPictureBox(const char* name, const QImage& image, int left, int top, int width, int height);
+    // shows says what the image is, for screen readers.
+    PictureBox* addPictureBox(
+        const char* name, const QString& shows, const QImage& image, int left, int top, int width, int height);
 
     // The keyboard order of the controls, first to last.
     void setTabChain(std::initializer_list<QWidget*> controls);

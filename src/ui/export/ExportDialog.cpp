@@ -2,6 +2,7 @@
 
 #include "program/Preferences.h"
 #include "ui/windows/Guard.h"
+#include "ui/windows/Remembered.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,6 +23,9 @@ namespace {
 // In the order of Drawing::Format.
 const QStringList FormatFilters { QStringLiteral("PNG image (*.png)"), QStringLiteral("SVG drawing (*.svg)"),
     QStringLiteral("PDF document (*.pdf)") };
+
+// The name the export's folder is remembered by.
+const QString ExportPictureFolder = QStringLiteral("export picture");
 
 // A large image takes a while; the pointer says so, and comes back however the export ends.
 class WaitCursor {
@@ -63,7 +67,9 @@ ExportDialog::ExportDialog(QWidget* parent, qint16 id, const GeneticCode& code, 
     const ExportSettings& settings = Preferences::current().exportSettings;
 
     txtFile = new QLineEdit(
-        QDir::toNativeSeparators(QDir::current().absoluteFilePath(QStringLiteral("picture-%1.png").arg(id))), this);
+        QDir::toNativeSeparators(
+            QDir(Remembered::folder(ExportPictureFolder)).absoluteFilePath(QStringLiteral("picture-%1.png").arg(id))),
+        this);
     txtFile->setObjectName(QStringLiteral("txtFile"));
     txtFile->setMinimumWidth(360);
     txtFile->selectAll();
@@ -81,6 +87,7 @@ ExportDialog::ExportDialog(QWidget* parent, qint16 id, const GeneticCode& code, 
     cbxSmooth->setChecked(settings.smooth);
     cbxTransparent = new QCheckBox(QStringLiteral("&Transparent background"), this);
     cbxTransparent->setObjectName(QStringLiteral("cbxTransparent"));
+    cbxTransparent->setChecked(settings.transparent);
     btnExport = new QPushButton(QStringLiteral("&Export"), this);
     btnExport->setObjectName(QStringLiteral("btnExport"));
     btnExport->setDefault(true);
@@ -104,6 +111,15 @@ ExportDialog::ExportDialog(QWidget* parent, qint16 id, const GeneticCode& code, 
     form->addRow(QString(), cbxSmooth);
     form->addRow(QString(), cbxTransparent);
     form->addRow(buttons);
+
+    // Each control is named for screen readers by its caption, without its access key.
+    for (QWidget* control : std::initializer_list<QWidget*> {
+             lblFile, lblScale, btnBrowse, cbxWholeTree, cbxSmooth, cbxTransparent, btnExport, btnCancel }) {
+        const QString caption = control->property("text").toString();
+        control->setAccessibleName(QString(caption).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+    }
+    txtFile->setAccessibleName(lblFile->accessibleName());
+    spnScale->setAccessibleName(lblScale->accessibleName());
 
     setTabOrder(txtFile, btnBrowse);
     setTabOrder(btnBrowse, spnScale);
@@ -154,7 +170,7 @@ void ExportDialog::btnExport_Click()
         refuseSuffix(fileName);
         return;
     }
-    remember();
+    remember(fileName);
     const Drawing::RenderOptions options = Preferences::current().exportSettings.options(cbxTransparent->isChecked());
     if (*format == Drawing::Format::Png) {
         // An image too big is refused before the user is asked anything.
@@ -166,12 +182,14 @@ void ExportDialog::btnExport_Click()
         write(*format, fileName, options);
 }
 
-void ExportDialog::remember() const
+void ExportDialog::remember(const QString& fileName) const
 {
     ExportSettings& settings = Preferences::current().exportSettings;
     settings.scale = spnScale->value();
     settings.frame = cbxWholeTree->isChecked() ? Drawing::Frame::WholeTree : Drawing::Frame::Window;
     settings.smooth = cbxSmooth->isChecked();
+    settings.transparent = cbxTransparent->isChecked();
+    Remembered::keepFolder(ExportPictureFolder, fileName);
 }
 
 void ExportDialog::refuseSuffix(const QString& fileName)

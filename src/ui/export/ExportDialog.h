@@ -34,7 +34,8 @@ public:
     void btnExport_Click();
 
 private:
-    void remember() const;
+    // Keeps the choices made, and the folder of fileName, for the next export.
+    void remember(const QString& fileName) const;
     void refuseSuffix(const QString& fileName);
     void askToReplace(Drawing::Format format, const QString& fileName, const Drawing::RenderOptions& options);
     void write(Drawing::Format format, const QString& fileName, const Drawing::RenderOptions& options);

@@ -8,12 +8,17 @@
 #include "core/history/RunHistory.h"
 #include "core/platform/RuntimeError.h"
 #include "ui/familytree/PictureNode.h"
+#include "ui/windows/DroppedFiles.h"
 #include "ui/windows/Guard.h"
+#include "ui/windows/Remembered.h"
 
 #include <QAction>
 #include <QBuffer>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsLineItem>
@@ -68,7 +73,12 @@ FamilyTreeWindow::FamilyTreeWindow(RunHistory& history, Commands commands, QWidg
     setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setRenderHint(QPainter::SmoothPixmapTransform);
+    setAccessibleName(QStringLiteral("Family tree"));
+    setAccessibleDescription(QStringLiteral("Every picture of the run in generations, parents above their children"));
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     resize(900, 600);
+    Remembered::keepSize(this, QStringLiteral("family tree"));
 
     const auto addShortcut = [this](const QList<QKeySequence>& keys, double factor) {
         auto* action = new QAction(this);
@@ -296,27 +306,62 @@ void FamilyTreeWindow::contextMenuEvent(QContextMenuEvent* event)
     menu.exec(event->globalPos());
 }
 
+void FamilyTreeWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFiles::of(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void FamilyTreeWindow::dragMoveEvent(QDragMoveEvent* event)
+{
+    // The scene's pictures take no drops: the window takes them anywhere.
+    if (!DroppedFiles::of(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void FamilyTreeWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList fileNames = DroppedFiles::of(event->mimeData());
+    if (fileNames.isEmpty())
+        return;
+    event->acceptProposedAction();
+    Guard::run(this, [&] {
+        if (m_commands.openFiles)
+            m_commands.openFiles(fileNames);
+    });
+}
+
 void FamilyTreeWindow::askSaveGeneticCode(qint16 id)
 {
-    auto* dialog = new QFileDialog(this, QStringLiteral("Save Genetic Code As"), QString(),
+    const QString folderName = QStringLiteral("save genetic code");
+    auto* dialog = new QFileDialog(this, QStringLiteral("Save Genetic Code As"), Remembered::folder(folderName),
         QStringLiteral("Genetic code files (*.gen);;All files (*)"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->selectFile(QStringLiteral("picture-%1.gen").arg(id));
-    connect(dialog, &QFileDialog::fileSelected, this,
-        [this, id](const QString& fileName) { Guard::run(this, [&] { saveGeneticCode(id, fileName); }); });
+    connect(dialog, &QFileDialog::fileSelected, this, [this, id, folderName](const QString& fileName) {
+        Guard::run(this, [&] {
+            Remembered::keepFolder(folderName, fileName);
+            saveGeneticCode(id, fileName);
+        });
+    });
     dialog->open();
 }
 
 void FamilyTreeWindow::askExportTree()
 {
-    auto* dialog = new QFileDialog(this, QStringLiteral("Export Family Tree"), QString(),
+    const QString folderName = QStringLiteral("export family tree");
+    auto* dialog = new QFileDialog(this, QStringLiteral("Export Family Tree"), Remembered::folder(folderName),
         QStringLiteral("PNG image (*.png);;SVG drawing (*.svg)"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->selectFile(QStringLiteral("family-tree.png"));
-    connect(dialog, &QFileDialog::fileSelected, this,
-        [this](const QString& fileName) { Guard::run(this, [&] { exportTree(fileName); }); });
+    connect(dialog, &QFileDialog::fileSelected, this, [this, folderName](const QString& fileName) {
+        Guard::run(this, [&] {
+            Remembered::keepFolder(folderName, fileName);
+            exportTree(fileName);
+        });
+    });
     dialog->open();
 }
 

@@ -27,6 +27,8 @@ public:
         std::function<void(qint16 id)> editGenes;
         // Plays the picture's line of descent, from its oldest ancestor through first parents.
         std::function<void(qint16 id)> animateLineage;
+        // Genetic code files dropped on the window, to open as new pictures.
+        std::function<void(const QStringList& fileNames)> openFiles;
     };
 
     FamilyTreeWindow(RunHistory& history, Commands commands, QWidget* parent = nullptr);
@@ -60,6 +62,9 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void addPicture(const PictureRecord& record);

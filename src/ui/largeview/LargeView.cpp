@@ -6,11 +6,14 @@
 #include "core/platform/Twips.h"
 #include "ui/export/ExportDialog.h"
 #include "ui/export/PictureClipboard.h"
+#include "ui/export/PictureDrag.h"
 #include "ui/windows/Guard.h"
+#include "ui/windows/Remembered.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
 
@@ -34,8 +37,10 @@ LargeView::LargeView(qint16 id, const GeneticCode& code, Drawing::Flags flags, Q
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QStringLiteral("Picture %1").arg(id));
+    setAccessibleName(windowTitle());
     resize(Twips::toPixels(Drawing::WindowFrame.width()) * FirstScale,
         Twips::toPixels(Drawing::WindowFrame.height()) * FirstScale);
+    Remembered::keepSize(this, QStringLiteral("large view"));
 
     V_WholeTree = new QAction(QStringLiteral("&Whole Tree"), this);
     V_WholeTree->setCheckable(true);
@@ -47,6 +52,7 @@ LargeView::LargeView(qint16 id, const GeneticCode& code, Drawing::Flags flags, Q
         action->setShortcutContext(Qt::WindowShortcut);
     addActions({ V_WholeTree, V_Copy, V_Export });
     m_menu = new QMenu(this);
+    m_menu->setAccessibleName(windowTitle());
     m_menu->addAction(V_WholeTree);
     m_menu->addSeparator();
     m_menu->addActions({ V_Copy, V_Export });
@@ -99,4 +105,16 @@ void LargeView::paintEvent(QPaintEvent*)
 void LargeView::contextMenuEvent(QContextMenuEvent* event)
 {
     m_menu->popup(event->globalPos());
+}
+
+void LargeView::mousePressEvent(QMouseEvent* event)
+{
+    m_drag.press(*event);
+    QWidget::mousePressEvent(event);
+}
+
+void LargeView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_drag.starts(*event))
+        Guard::run(this, [&] { PictureDrag::start(this, m_id, m_code, m_flags); });
 }

@@ -6,6 +6,7 @@
 
 #include "core/drawing/PictureFrame.h"
 #include "core/genetics/GeneticCode.h"
+#include "ui/windows/DragGesture.h"
 
 #include <QColor>
 #include <QImage>
@@ -32,6 +33,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The picture is dragged out with the left button, as from its window.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     // What one drawing is made for.
@@ -53,4 +57,5 @@ private:
     // The last drawing and what it was made for: painted again as it is until something changes.
     QImage m_image;
     Drawn m_drawn;
+    DragGesture m_drag;
 };

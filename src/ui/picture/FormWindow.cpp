@@ -72,7 +72,7 @@ bool FormWindow::IsParentTicked() const
 
 DrawingSurface& FormWindow::Surface()
 {
-    return loaded().surface();
+    return loaded().drawingSurface();
 }
 
 void FormWindow::Unload()

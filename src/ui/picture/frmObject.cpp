@@ -7,7 +7,9 @@
 #include "ui/editor/GenesEditor.h"
 #include "ui/export/ExportDialog.h"
 #include "ui/export/PictureClipboard.h"
+#include "ui/export/PictureDrag.h"
 #include "ui/largeview/LargeView.h"
+#include "ui/windows/DragGesture.h"
 #include "ui/windows/Guard.h"
 #include "ui/windows/WindowShortcutFilter.h"
 
@@ -24,6 +26,8 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QShortcut>
+
+#include <functional>
 
 namespace {
 
@@ -44,6 +48,8 @@ public:
 
     // Opened by a right click; a double click chooses its default item.
     void setMenu(QMenu* menu) { m_menu = menu; }
+    // Called when the left button, held down, has moved far enough to drag the picture out.
+    void setDragStart(std::function<void()> dragStart) { m_dragStart = std::move(dragStart); }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -64,9 +70,23 @@ protected:
             m_menu->defaultAction()->trigger();
     }
 
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        m_drag.press(*event);
+        QWidget::mousePressEvent(event);
+    }
+
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        if (m_drag.starts(*event) && m_dragStart)
+            m_dragStart();
+    }
+
 private:
     ImageSurface& m_surface;
     QMenu* m_menu = nullptr;
+    std::function<void()> m_dragStart;
+    DragGesture m_drag;
 };
 
 QAction* addWindowAction(QWidget* window, const QString& text, const QKeySequence& shortcut)
@@ -76,6 +96,15 @@ QAction* addWindowAction(QWidget* window, const QString& text, const QKeySequenc
     action->setShortcutContext(Qt::WindowShortcut);
     window->addAction(action);
     return action;
+}
+
+// What a screen reader says of the drawing of picture id.
+QString pictureDrawingDescription(const QString& id, int segments)
+{
+    return QStringLiteral("Picture %1: %2 %3")
+        .arg(id)
+        .arg(segments)
+        .arg(segments == 1 ? QStringLiteral("segment") : QStringLiteral("segments"));
 }
 
 template <typename W> W* place(W* widget, int left, int top, int width, int height)
@@ -90,6 +119,7 @@ frmObject::frmObject(RunCommands commands, QWidget* parent)
     : QWidget(parent)
     , m_commands(std::move(commands))
     , m_surface(drawingTwips, qApp ? qApp->devicePixelRatio() : 1.0, Drawing::windowBackground())
+    , m_counted(m_surface)
 {
     setWindowTitle(QStringLiteral("ID"));
     resize(ClientSize());
@@ -109,7 +139,18 @@ frmObject::frmObject(RunCommands commands, QWidget* parent)
     lblName->setObjectName(QStringLiteral("lblName"));
     lblName->setWordWrap(true);
 
-    m_surface.setFinishedHandler([this] { picDraw->update(); });
+    // Each control is named for screen readers by its caption; the drawing by what it shows.
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    btnSave->setAccessibleName(btnSave->text());
+    picDraw->setAccessibleName(QStringLiteral("Picture"));
+    btnDone->setAccessibleName(btnDone->text());
+    cbxParent->setAccessibleName(cbxParent->text());
+    lblName->setAccessibleName(QStringLiteral("Name"));
+
+    m_surface.setFinishedHandler([this] {
+        picDraw->setAccessibleDescription(pictureDrawingDescription(Tag, m_counted.segments()));
+        picDraw->update();
+    });
 
     setTabOrder(txtName, btnSave);
     setTabOrder(btnSave, picDraw);
@@ -129,9 +170,16 @@ frmObject::frmObject(RunCommands commands, QWidget* parent)
     P_EditGenes = addWindowAction(this, QStringLiteral("Edit &Genes..."), QKeySequence(Qt::CTRL | Qt::Key_G));
     M_Picture = new QMenu(this);
     M_Picture->setObjectName(QStringLiteral("M_Picture"));
+    M_Picture->setAccessibleName(QStringLiteral("Picture"));
     M_Picture->addActions({ P_Copy, P_Export, P_ViewLarge, P_EditGenes });
     M_Picture->setDefaultAction(P_ViewLarge);
     static_cast<DrawingArea*>(picDraw)->setMenu(M_Picture);
+    static_cast<DrawingArea*>(picDraw)->setDragStart([this] {
+        Guard::run(this, [&] {
+            const auto object = picture();
+            PictureDrag::start(this, object->ID, object->GenCode().Code(), object->DrawnWith());
+        });
+    });
     // The window's shortcuts work in the name box too, where a new picture puts the focus; only Ctrl+C with
     // text selected copies the text, as in any text box. The filter belongs to the box.
     new WindowShortcutFilter(txtName);

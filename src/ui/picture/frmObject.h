@@ -1,6 +1,7 @@
 #pragma once
 // The picture window: the drawing, the Parent box, the name box, and the Save and Done buttons.
 
+#include "core/drawing/CountingSurface.h"
 #include "core/drawing/ImageSurface.h"
 #include "ui/windows/RunCommands.h"
 
@@ -47,6 +48,8 @@ public:
 
     // What picDraw shows; drawn into once, painted from as often as needed.
     ImageSurface& surface() { return m_surface; }
+    // Where the picture is drawn: into surface(), its segments counted for picDraw's accessible description.
+    DrawingSurface& drawingSurface() { return m_counted; }
 
     // The picture's large view while it is open.
     LargeView* largeView() const;
@@ -73,5 +76,6 @@ private:
 
     RunCommands m_commands;
     ImageSurface m_surface;
+    CountingSurface m_counted;
     QPointer<LargeView> m_largeView;
 };

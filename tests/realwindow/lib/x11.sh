@@ -1,9 +1,10 @@
 # Shared by the real-window tests, which source it: driving the program's windows on an X server with xdotool.
 # The sourcing script sets $name (its name in messages) and $work (its working folder) first.
 
-# The program keeps its journals under the working folder, never in the user's own data folder.
+# The program keeps its journals and settings under the working folder, never in the user's own folders.
 XDG_DATA_HOME=$work/data
-export XDG_DATA_HOME
+XDG_CONFIG_HOME=$work/config
+export XDG_DATA_HOME XDG_CONFIG_HOME
 
 fail() {
     echo "$name: $*" >&2
@@ -74,11 +75,12 @@ write_trunk_file() {
     [ "$(wc -l <"$1")" -eq 108 ] || fail "the genetic code file $1 written by the test does not have 108 lines"
 }
 
-# Starts the program; its process ID lands in $work/pid and, once it has ended, its status in $work/status.
+# Starts the program with the arguments given; its process ID lands in $work/pid and, once it has ended, its status
+# in $work/status.
 start_program() {
     rm -f "$work/pid" "$work/status"
     (
-        QT_QPA_PLATFORM=xcb "$program" >>"$work/program.log" 2>&1 &
+        QT_QPA_PLATFORM=xcb "$program" "$@" >>"$work/program.log" 2>&1 &
         echo $! >"$work/pid"
         wait $!
         echo $? >"$work/status.part"

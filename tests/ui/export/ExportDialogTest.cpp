@@ -310,7 +310,7 @@ TEST_F(ExportDialogTest, AnImageOverTheBoundIsRefusedBeforeAnythingIsAsked)
     EXPECT_EQ(shown<ExportDialog>(), dialog);
 }
 
-TEST_F(ExportDialogTest, ScaleFrameAndSmoothnessAreRememberedButNotTransparency)
+TEST_F(ExportDialogTest, ScaleFrameSmoothnessAndTransparencyAreRemembered)
 {
     ExportDialog* dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
@@ -330,7 +330,7 @@ TEST_F(ExportDialogTest, ScaleFrameAndSmoothnessAreRememberedButNotTransparency)
     EXPECT_EQ(dialog->spnScale->value(), 7);
     EXPECT_TRUE(dialog->cbxWholeTree->isChecked());
     EXPECT_FALSE(dialog->cbxSmooth->isChecked());
-    EXPECT_FALSE(dialog->cbxTransparent->isChecked());
+    EXPECT_TRUE(dialog->cbxTransparent->isChecked());
     // Cancelled choices are forgotten.
     typeScale(dialog, 9);
     QTest::mouseClick(dialog->btnCancel, Qt::LeftButton);
@@ -341,6 +341,7 @@ TEST_F(ExportDialogTest, ScaleFrameAndSmoothnessAreRememberedButNotTransparency)
     EXPECT_EQ(Preferences::current().exportSettings.scale, 7);
     EXPECT_EQ(Preferences::current().exportSettings.frame, Drawing::Frame::WholeTree);
     EXPECT_FALSE(Preferences::current().exportSettings.smooth);
+    EXPECT_TRUE(Preferences::current().exportSettings.transparent);
 }
 
 struct GenesMenuCase {

@@ -1,0 +1,27 @@
+#pragma once
+// The choices a user makes beside the described ones that last from run to run: how pictures and animations are
+// exported, the litter size, where each file dialog starts and how big the resizable windows are.
+
+#include "core/export/ExportSettings.h"
+
+#include <QHash>
+#include <QSize>
+#include <QString>
+
+struct UserSettings {
+    // The export choices last made: the Export dialog starts from them, and Copy and drags use them.
+    ExportSettings exportSettings;
+    // The choices last made in the Export Animation dialog.
+    AnimationExportSettings animationExport;
+    // How many pictures a litter has unless the user says otherwise: 9 at first, then the last number given.
+    int litterSize = 9;
+    // The folder each file dialog last used, by the dialog's name.
+    QHash<QString, QString> folders;
+    // The size each resizable window of its own last had, by the window's name.
+    QHash<QString, QSize> windowSizes;
+
+    static constexpr int MinLitterSize = 2;
+    static constexpr int MaxLitterSize = 64;
+
+    friend bool operator==(const UserSettings&, const UserSettings&) = default;
+};

@@ -1,0 +1,59 @@
+#include "shell/StartArguments.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace StartArguments {
+
+namespace {
+
+void addStartOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Breeds pictures with a genetic algorithm. Each FILE opens as a picture, in the order given, as if its "
+        "name were typed into the main window and Open pressed: read exactly as saved."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Genetic code files to open, in this order."),
+        QStringLiteral("[FILE...]"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+} // namespace
+
+Parsed parse(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    addStartOptions(parser);
+    Parsed parsed;
+    if (!parser.parse(arguments)) {
+        parsed.action = Parsed::Action::UsageError;
+        parsed.error = parser.errorText();
+    } else if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        parsed.action = Parsed::Action::Help;
+    } else if (parser.isSet(QStringLiteral("version"))) {
+        parsed.action = Parsed::Action::Version;
+    } else {
+        parsed.files = parser.positionalArguments();
+    }
+    return parsed;
+}
+
+QString helpText()
+{
+    QCommandLineParser parser;
+    addStartOptions(parser);
+    QString text = parser.helpText();
+    // Named as it is typed rather than by the path it was started from.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (!arguments.isEmpty())
+        text.replace(QStringLiteral("Usage: %1 ").arg(arguments.first()),
+            QStringLiteral("Usage: %1 ").arg(QCoreApplication::applicationName()));
+    return text;
+}
+
+QString versionText()
+{
+    return QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
+}
+
+} // namespace StartArguments

@@ -1,0 +1,25 @@
+#pragma once
+// The program's command line: genetic code files to open at start-up, or a request for its help or version.
+
+#include <QString>
+#include <QStringList>
+
+namespace StartArguments {
+
+struct Parsed {
+    enum class Action { Start, Help, Version, UsageError };
+    Action action = Action::Start;
+    // The files to open, in their order.
+    QStringList files;
+    // What is wrong with a command line that does not parse.
+    QString error;
+};
+
+// arguments as main gets them, the program's name first. Needs no application object.
+Parsed parse(const QStringList& arguments);
+
+// The help and the version, as --help and --version print them; both need an application object.
+QString helpText();
+QString versionText();
+
+} // namespace StartArguments

@@ -1,0 +1,67 @@
+#include "ui/export/PictureDrag.h"
+
+#include "core/export/PictureRender.h"
+#include "core/files/ReplaceFile.h"
+#include "core/genefile/GeneFileWriter.h"
+#include "core/platform/RuntimeError.h"
+#include "program/Preferences.h"
+
+#include <QBuffer>
+#include <QDrag>
+#include <QMimeData>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QUrl>
+
+namespace PictureDrag {
+
+namespace {
+
+// A file manager may copy a dropped file after the drag has ended, so the files stay until the program ends.
+const QTemporaryDir& dragFolder()
+{
+    static const QTemporaryDir folder;
+    if (!folder.isValid())
+        throw RuntimeError(RuntimeError::PathFileAccess, folder.errorString(),
+            QStringLiteral("(no folder for the genetic code files of drags)"));
+    return folder;
+}
+
+// The size of the picture that follows the pointer.
+constexpr int DragImageSide = 96;
+
+} // namespace
+
+std::unique_ptr<QMimeData> mimeDataOf(qint16 id, const GeneticCode& code, Drawing::Flags flags)
+{
+    const ExportSettings& settings = Preferences::current().exportSettings;
+    const QImage image = Drawing::renderImage(code, flags, settings.options(settings.transparent));
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!image.save(&png, "PNG"))
+        throw RuntimeError(RuntimeError::PathFileAccess, QStringLiteral("The image could not be encoded as PNG"));
+    const QByteArray geneFile = GeneFileWriter::Contents(code);
+    const QString fileName = dragFolder().filePath(QStringLiteral("picture-%1.gen").arg(id));
+    Files::replaceFile(fileName, geneFile);
+
+    auto data = std::make_unique<QMimeData>();
+    data->setImageData(image);
+    data->setData(QStringLiteral("image/png"), png.data());
+    data->setData(QString::fromLatin1(GeneticCodeType), geneFile);
+    data->setUrls({ QUrl::fromLocalFile(fileName) });
+    return data;
+}
+
+void start(QWidget* source, qint16 id, const GeneticCode& code, Drawing::Flags flags)
+{
+    // The drag belongs to its source, the data to the drag.
+    auto* drag = new QDrag(source);
+    std::unique_ptr<QMimeData> data = mimeDataOf(id, code, flags);
+    const QImage image = qvariant_cast<QImage>(data->imageData());
+    drag->setMimeData(data.release());
+    drag->setPixmap(
+        QPixmap::fromImage(image.scaled(DragImageSide, DragImageSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    drag->exec(Qt::CopyAction);
+}
+
+} // namespace PictureDrag

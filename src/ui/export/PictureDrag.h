@@ -1,0 +1,25 @@
+#pragma once
+// Drags a picture out of its window: as a PNG at the remembered export settings, and as its genetic code, both as
+// a genetic code file's bytes and as such a file, for a document or a file manager to take.
+
+#include "core/drawing/DrawFlags.h"
+#include "core/genetics/GeneticCode.h"
+
+#include <memory>
+
+class QMimeData;
+class QWidget;
+
+namespace PictureDrag {
+
+// The genetic code file's own type, as the desktop knows it.
+inline constexpr char GeneticCodeType[] = "application/x-vantrell-genetic-code";
+
+// What the drag of picture id carries. Its file, picture-ID.gen, lies in a folder of this run's own, which goes
+// when the program ends. Error 7 when the image would need more memory than an image may have.
+std::unique_ptr<QMimeData> mimeDataOf(qint16 id, const GeneticCode& code, Drawing::Flags flags);
+
+// Drags picture id out of source until it is dropped or given up.
+void start(QWidget* source, qint16 id, const GeneticCode& code, Drawing::Flags flags);
+
+} // namespace PictureDrag

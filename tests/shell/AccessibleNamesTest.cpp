@@ -1,0 +1,70 @@
+// What a screen reader finds in every window: each control named, by its caption or by what it is for, and the
+// picture window's drawing described by its picture and its segments.
+
+#include "core/genefile/GeneFileWriter.h"
+#include "support/OpenTesting.h"
+#include "support/PictureCodes.h"
+#include "ui/largeview/LargeView.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Whether widget is a part a control of window is made of (a spin box's text, a list's scroll bars, the menu bar's
+// overflow button, a view's viewport), which speaks through that control.
+bool isPart(const QWidget* widget, const QWidget* window)
+{
+    if (qobject_cast<const QAbstractScrollArea*>(window))
+        return true;
+    for (const QWidget* up = widget->parentWidget(); up && up != window; up = up->parentWidget())
+        if (qobject_cast<const QAbstractSpinBox*>(up) || qobject_cast<const QAbstractScrollArea*>(up)
+            || qobject_cast<const QMenuBar*>(up) || qobject_cast<const QToolButton*>(up))
+            return true;
+    return false;
+}
+
+TEST_F(OpenTest, EveryControlOfEveryWindowHasANameAndTheDrawingADescription)
+{
+    GeneFileWriter::Save(PictureCodes::wideTree(), path(QStringLiteral("tree.gen")));
+    GeneFileWriter::Save(PictureCodes::trunk(500, 8, Qt::red), path(QStringLiteral("trunk.gen")));
+    open(QStringLiteral("0"), path(QStringLiteral("tree.gen")));
+    open(QStringLiteral("0"), path(QStringLiteral("trunk.gen")));
+    // With the six dialogs made at start-up: every window there is.
+    for (QAction* opens : { window(0)->P_ViewLarge, window(0)->P_Export, main->P_FamilyTree, main->P_RecoverRun })
+        opens->trigger();
+
+    int windows = 0;
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMenu*>(shown) || shown->windowTitle().isEmpty())
+            continue;
+        ++windows;
+        // A window is named by its caption; a view that is a control of its own, by its accessible name.
+        QList<QWidget*> controls;
+        if (qobject_cast<QAbstractScrollArea*>(shown) || qobject_cast<LargeView*>(shown))
+            controls.append(shown);
+        for (QWidget* widget : shown->findChildren<QWidget*>())
+            if (!isPart(widget, shown)
+                && (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLabel*>(widget)
+                    || qobject_cast<QMenu*>(widget) || widget->focusPolicy() != Qt::NoFocus))
+                controls.append(widget);
+        for (QWidget* control : controls)
+            EXPECT_FALSE(control->accessibleName().isEmpty())
+                << shown->windowTitle().toStdString() << ": " << control->metaObject()->className() << " "
+                << control->objectName().toStdString();
+    }
+    // The main window, two pictures, the large view, the export dialog, the family tree, the recovery and six dialogs.
+    EXPECT_EQ(windows, 13);
+    EXPECT_EQ(window(0)->picDraw->accessibleDescription(), QStringLiteral("Picture 0: 4095 segments"));
+    EXPECT_EQ(window(1)->picDraw->accessibleDescription(), QStringLiteral("Picture 1: 1 segment"));
+}
+
+} // namespace
