@@ -38,8 +38,11 @@ TEST_F(OpenTest, EveryControlOfEveryWindowHasANameAndTheDrawingADescription)
     GeneFileWriter::Save(PictureCodes::trunk(500, 8, Qt::red), path(QStringLiteral("trunk.gen")));
     open(QStringLiteral("0"), path(QStringLiteral("tree.gen")));
     open(QStringLiteral("0"), path(QStringLiteral("trunk.gen")));
+    tick(window(0));
+    tick(window(1));
     // With the six dialogs made at start-up: every window there is.
-    for (QAction* opens : { window(0)->P_ViewLarge, window(0)->P_Export, main->P_FamilyTree, main->P_RecoverRun })
+    for (QAction* opens : { window(0)->P_ViewLarge, window(0)->P_Export, window(0)->P_EditGenes, main->P_AnimateTicked,
+             main->P_FamilyTree, main->P_RecoverRun })
         opens->trigger();
 
     int windows = 0;
@@ -61,8 +64,9 @@ TEST_F(OpenTest, EveryControlOfEveryWindowHasANameAndTheDrawingADescription)
                 << shown->windowTitle().toStdString() << ": " << control->metaObject()->className() << " "
                 << control->objectName().toStdString();
     }
-    // The main window, two pictures, the large view, the export dialog, the family tree, the recovery and six dialogs.
-    EXPECT_EQ(windows, 13);
+    // The main window, two pictures, the large view, the export dialog, the genes editor, the animation, the family
+    // tree, the recovery and six dialogs.
+    EXPECT_EQ(windows, 15);
     EXPECT_EQ(window(0)->picDraw->accessibleDescription(), QStringLiteral("Picture 0: 4095 segments"));
     EXPECT_EQ(window(1)->picDraw->accessibleDescription(), QStringLiteral("Picture 1: 1 segment"));
 }

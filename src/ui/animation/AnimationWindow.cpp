@@ -94,6 +94,7 @@ void AnimationWindow::createControls()
     spnSecondsPerStep->setValue(AnimationFirstSecondsPerStep);
     auto* lblSecondsPerStep = new QLabel(QStringLiteral("&Seconds per step:"), this);
     lblSecondsPerStep->setBuddy(spnSecondsPerStep);
+    lblSecondsPerStep->setAccessibleName(QStringLiteral("Seconds per step"));
 
     cbxBackAndForth = new QCheckBox(QStringLiteral("&Back and forth"), this);
     cbxBackAndForth->setObjectName(QStringLiteral("cbxBackAndForth"));
@@ -136,6 +137,7 @@ void AnimationWindow::createMenu()
         action->setShortcutContext(Qt::WindowShortcut);
     addActions({ A_WholeTree, A_Export, A_OpenFrame });
     m_menu = new QMenu(this);
+    m_menu->setAccessibleName(QStringLiteral("Animation"));
     m_menu->addAction(A_WholeTree);
     m_menu->addSeparator();
     m_menu->addActions({ A_Export, A_OpenFrame });
