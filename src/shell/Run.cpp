@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <vector>
 
 std::shared_ptr<clsObject> Run::openPicture(std::optional<QPoint> corner)
@@ -118,6 +119,17 @@ void Run::closeUnticked()
     // As Done on each of them.
     for (const auto& picture : unticked)
         picture->Unload();
+}
+
+std::vector<qint16> Run::tickedPictures() const
+{
+    std::vector<qint16> ticked;
+    modObject::Objects.forEach([&](const std::shared_ptr<clsObject>& picture) {
+        if (picture->IsParent())
+            ticked.push_back(picture->ID);
+    });
+    std::sort(ticked.begin(), ticked.end());
+    return ticked;
 }
 
 void Run::reopenClosed()

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class Journal;
 class clsObject;
@@ -38,6 +39,8 @@ public:
     void recover(const RunJournal& run, bool all);
     // As Done on every open picture whose Parent box is not ticked.
     void closeUnticked();
+    // The open pictures whose Parent box is ticked, in the order of their IDs.
+    std::vector<qint16> tickedPictures() const;
     // Shows again the window of the picture closed most recently and closed still: each call goes one further back.
     // Nothing when no picture is closed.
     void reopenClosed();

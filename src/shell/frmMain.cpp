@@ -43,7 +43,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -402,41 +401,33 @@ void frmMain::P_ReopenClosed_Click()
 
 void frmMain::P_AnimateTicked_Click()
 {
-    std::vector<std::shared_ptr<clsObject>> ticked;
-    modObject::Objects.forEach([&](const std::shared_ptr<clsObject>& picture) {
-        if (picture->IsParent())
-            ticked.push_back(picture);
-    });
+    const std::vector<qint16> ticked = m_run.tickedPictures();
     if (ticked.size() < 2) {
         RefuseAnimation(this, QStringLiteral("Tick the Parent box of the pictures to animate."));
         return;
     }
-    std::sort(ticked.begin(), ticked.end(),
-        [](const std::shared_ptr<clsObject>& a, const std::shared_ptr<clsObject>& b) { return a->ID < b->ID; });
-    std::vector<AnimationWindow::Picture> pictures;
-    for (const std::shared_ptr<clsObject>& picture : ticked)
-        pictures.push_back({ picture->ID, picture->GenCode().Code() });
-    OpenAnimation(std::move(pictures), ticked.front()->DrawnWith());
+    OpenAnimation(ticked);
 }
 
 void frmMain::AnimateLineage(qint16 id)
 {
-    const RunHistory& history = m_run.history();
-    const std::vector<qint16> line = Lineage::of(history, id);
+    const std::vector<qint16> line = Lineage::of(m_run.history(), id);
     if (line.size() < 2) {
         QWidget* over = m_familyTree ? static_cast<QWidget*>(m_familyTree) : this;
         RefuseAnimation(over, QStringLiteral("Picture %1 has no parent in this run.").arg(id));
         return;
     }
-    std::vector<AnimationWindow::Picture> pictures;
-    for (const qint16 ancestor : line)
-        pictures.push_back({ ancestor, history.find(ancestor)->code });
-    OpenAnimation(std::move(pictures), history.find(line.front())->birth.flags);
+    OpenAnimation(line);
 }
 
-void frmMain::OpenAnimation(std::vector<AnimationWindow::Picture> pictures, Drawing::Flags flags)
+void frmMain::OpenAnimation(const std::vector<qint16>& ids)
 {
-    auto* window = new AnimationWindow(std::move(pictures), flags, commands());
+    // Every picture of the run is in its history, with its code and the flags it was drawn with.
+    const RunHistory& history = m_run.history();
+    std::vector<AnimationWindow::Picture> pictures;
+    for (const qint16 id : ids)
+        pictures.push_back({ id, history.find(id)->code });
+    auto* window = new AnimationWindow(std::move(pictures), history.find(ids.front())->birth.flags, commands());
     window->show();
     window->raise();
     window->activateWindow();

@@ -109,8 +109,9 @@ private:
     void P_AnimateTicked_Click();
     // Plays picture id's line of descent, from its oldest ancestor through first parents.
     void AnimateLineage(qint16 id);
-    // A new Animation window of the pictures, in their order, drawn with flags.
-    void OpenAnimation(std::vector<AnimationWindow::Picture> pictures, Drawing::Flags flags);
+    // A new Animation window of the pictures of the run with these IDs, in their order, drawn with the first one's
+    // flags.
+    void OpenAnimation(const std::vector<qint16>& ids);
     // Says over that window that an animation needs two or more pictures, and why there are not.
     void RefuseAnimation(QWidget* over, const QString& why);
     void P_FamilyTree_Click();
