@@ -2,19 +2,10 @@
 
 #include "program/Preferences.h"
 #include "ui/windows/Guard.h"
-#include "ui/windows/Remembered.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QFormLayout>
 #include <QFutureWatcher>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QProgressDialog>
 #include <QPromise>
 #include <QPushButton>
@@ -25,25 +16,13 @@
 
 namespace {
 
-// In the order of Drawing::AnimationFormat.
-const QStringList AnimationFormatFilters { QStringLiteral("Animated WebP (*.webp)"),
-    QStringLiteral("Animated GIF (*.gif)") };
-// The file dialog's name among those whose folders are remembered.
-const QString AnimationFolderName = QStringLiteral("export animation");
 // An export that ends sooner shows no progress.
 constexpr int AnimationProgressAfterMilliseconds = 500;
 
-QMessageBox* animationMessageBox(
-    QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons, QWidget* parent)
+FileExportDialog::Choices animationChoices()
 {
-    auto* box = new QMessageBox(icon, QStringLiteral("Export Animation"), text, buttons, parent);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    return box;
-}
-
-QString suffixOfAnimation(Drawing::AnimationFormat format)
-{
-    return format == Drawing::AnimationFormat::Gif ? QStringLiteral("gif") : QStringLiteral("webp");
+    const AnimationExportSettings& settings = Preferences::current().animationExport;
+    return { settings.scale, settings.frame == Drawing::Frame::WholeTree, settings.smooth, settings.transparent };
 }
 
 // Runs on a thread of its own: everything it uses is its own copy, but the flag it stops at.
@@ -82,8 +61,14 @@ void ExportAnimationDialog::Open(QWidget* parent, const Morph& morph, double sec
         dialog->show();
 }
 
+// The formats in the order of Drawing::AnimationFormat.
 ExportAnimationDialog::ExportAnimationDialog(QWidget* parent, Morph morph, double secondsPerStep, bool backAndForth)
-    : QDialog(parent)
+    : FileExportDialog(parent, QStringLiteral("Export Animation"),
+        QDir::current().absoluteFilePath(QStringLiteral("animation.webp")), Drawing::MaxAnimationScale,
+        animationChoices(),
+        { { QStringLiteral("Animated WebP (*.webp)"), QStringLiteral("webp") },
+            { QStringLiteral("Animated GIF (*.gif)"), QStringLiteral("gif") } },
+        QStringLiteral("export animation"))
     , m_morph(std::move(morph))
     , m_secondsPerStep(secondsPerStep)
     , m_backAndForth(backAndForth)
@@ -91,83 +76,11 @@ ExportAnimationDialog::ExportAnimationDialog(QWidget* parent, Morph morph, doubl
     , m_stop(std::make_shared<std::atomic<bool>>(false))
 {
     setObjectName(QStringLiteral("ExportAnimationDialog"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Export Animation"));
-    const AnimationExportSettings& settings = Preferences::current().animationExport;
-
-    txtFile = new QLineEdit(
-        QDir::toNativeSeparators(QDir::current().absoluteFilePath(QStringLiteral("animation.webp"))), this);
-    txtFile->setObjectName(QStringLiteral("txtFile"));
-    txtFile->setAccessibleName(QStringLiteral("File"));
-    txtFile->setMinimumWidth(360);
-    txtFile->selectAll();
-    btnBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
-    btnBrowse->setObjectName(QStringLiteral("btnBrowse"));
-    btnBrowse->setAccessibleName(QStringLiteral("Browse"));
-    spnScale = new QSpinBox(this);
-    spnScale->setObjectName(QStringLiteral("spnScale"));
-    spnScale->setAccessibleName(QStringLiteral("Scale"));
-    spnScale->setRange(Drawing::MinScale, Drawing::MaxAnimationScale);
-    spnScale->setValue(settings.scale);
     spnFramesPerSecond = new QSpinBox(this);
     spnFramesPerSecond->setObjectName(QStringLiteral("spnFramesPerSecond"));
-    spnFramesPerSecond->setAccessibleName(QStringLiteral("Frames per second"));
     spnFramesPerSecond->setRange(1, Drawing::MaxFramesPerSecond);
-    spnFramesPerSecond->setValue(settings.framesPerSecond);
-    cbxWholeTree = new QCheckBox(QStringLiteral("&Whole tree"), this);
-    cbxWholeTree->setObjectName(QStringLiteral("cbxWholeTree"));
-    cbxWholeTree->setAccessibleName(QStringLiteral("Whole tree"));
-    cbxWholeTree->setChecked(settings.frame == Drawing::Frame::WholeTree);
-    cbxSmooth = new QCheckBox(QStringLiteral("S&mooth edges"), this);
-    cbxSmooth->setObjectName(QStringLiteral("cbxSmooth"));
-    cbxSmooth->setAccessibleName(QStringLiteral("Smooth edges"));
-    cbxSmooth->setChecked(settings.smooth);
-    cbxTransparent = new QCheckBox(QStringLiteral("&Transparent background"), this);
-    cbxTransparent->setObjectName(QStringLiteral("cbxTransparent"));
-    cbxTransparent->setAccessibleName(QStringLiteral("Transparent background"));
-    cbxTransparent->setChecked(settings.transparent);
-    btnExport = new QPushButton(QStringLiteral("&Export"), this);
-    btnExport->setObjectName(QStringLiteral("btnExport"));
-    btnExport->setAccessibleName(QStringLiteral("Export"));
-    btnExport->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setAccessibleName(QStringLiteral("Cancel"));
-
-    auto* fileRow = new QHBoxLayout;
-    fileRow->addWidget(txtFile, 1);
-    fileRow->addWidget(btnBrowse);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(btnExport, QDialogButtonBox::AcceptRole);
-    buttons->addButton(btnCancel, QDialogButtonBox::RejectRole);
-    auto* form = new QFormLayout(this);
-    auto* lblFile = new QLabel(QStringLiteral("&File:"), this);
-    lblFile->setBuddy(txtFile);
-    form->addRow(lblFile, fileRow);
-    auto* lblScale = new QLabel(QStringLiteral("&Scale:"), this);
-    lblScale->setBuddy(spnScale);
-    form->addRow(lblScale, spnScale);
-    auto* lblFramesPerSecond = new QLabel(QStringLiteral("Frames &per second:"), this);
-    lblFramesPerSecond->setBuddy(spnFramesPerSecond);
-    form->addRow(lblFramesPerSecond, spnFramesPerSecond);
-    form->addRow(QString(), cbxWholeTree);
-    form->addRow(QString(), cbxSmooth);
-    form->addRow(QString(), cbxTransparent);
-    form->addRow(buttons);
-
-    setTabOrder(txtFile, btnBrowse);
-    setTabOrder(btnBrowse, spnScale);
-    setTabOrder(spnScale, spnFramesPerSecond);
-    setTabOrder(spnFramesPerSecond, cbxWholeTree);
-    setTabOrder(cbxWholeTree, cbxSmooth);
-    setTabOrder(cbxSmooth, cbxTransparent);
-    setTabOrder(cbxTransparent, btnExport);
-    setTabOrder(btnExport, btnCancel);
-    txtFile->setFocus();
-
-    Guard::connect(btnBrowse, &QPushButton::clicked, this, &ExportAnimationDialog::btnBrowse_Click);
-    Guard::connect(btnExport, &QPushButton::clicked, this, &ExportAnimationDialog::btnExport_Click);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    spnFramesPerSecond->setValue(Preferences::current().animationExport.framesPerSecond);
+    addFieldAfterScale(QStringLiteral("Frames &per second:"), spnFramesPerSecond);
     Guard::connect(
         m_export, &QFutureWatcher<AnimationExportOutcome>::finished, this, &ExportAnimationDialog::exportEnded);
 }
@@ -193,53 +106,7 @@ FrameTiming ExportAnimationDialog::timing() const
     return { m_morph.pictures(), m_secondsPerStep, spnFramesPerSecond->value(), m_backAndForth };
 }
 
-void ExportAnimationDialog::btnBrowse_Click()
-{
-    const QFileInfo typed(txtFile->text());
-    auto* dialog = new QFileDialog(this, QStringLiteral("Export Animation"),
-        QDir(Remembered::folder(AnimationFolderName, typed.absolutePath())).filePath(typed.fileName()));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    // Export itself asks before it replaces a file; once is enough.
-    dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    dialog->setNameFilters(AnimationFormatFilters);
-    const Drawing::AnimationFormat format
-        = Drawing::animationFormatOfFileName(txtFile->text()).value_or(Drawing::AnimationFormat::WebP);
-    dialog->selectNameFilter(AnimationFormatFilters.at(static_cast<int>(format)));
-    dialog->setDefaultSuffix(suffixOfAnimation(format));
-    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
-        const qsizetype index = AnimationFormatFilters.indexOf(filter);
-        if (index >= 0)
-            dialog->setDefaultSuffix(suffixOfAnimation(static_cast<Drawing::AnimationFormat>(index)));
-    });
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& fileName) {
-        Remembered::keepFolder(AnimationFolderName, fileName);
-        txtFile->setText(QDir::toNativeSeparators(fileName));
-    });
-    dialog->open();
-}
-
-void ExportAnimationDialog::btnExport_Click()
-{
-    if (isExporting())
-        return;
-    const QString fileName = txtFile->text();
-    const std::optional<Drawing::AnimationFormat> format = Drawing::animationFormatOfFileName(fileName);
-    if (!format) {
-        refuseSuffix(fileName);
-        return;
-    }
-    remember();
-    // A frame too big is refused before the user is asked anything.
-    Drawing::animationImageFrame(*format, m_morph, timing(), Preferences::current().animationExport.options());
-    if (QFileInfo(fileName).isFile())
-        askToReplace(*format, fileName);
-    else
-        write(*format, fileName);
-}
-
-void ExportAnimationDialog::remember() const
+void ExportAnimationDialog::keepChoices()
 {
     AnimationExportSettings& settings = Preferences::current().animationExport;
     settings.scale = spnScale->value();
@@ -249,30 +116,13 @@ void ExportAnimationDialog::remember() const
     settings.transparent = cbxTransparent->isChecked();
 }
 
-void ExportAnimationDialog::refuseSuffix(const QString& fileName)
+void ExportAnimationDialog::checkSize(int format)
 {
-    animationMessageBox(QMessageBox::Warning,
-        QStringLiteral("\"%1\" cannot be exported: the file name must end in .webp or .gif, which says how to "
-                       "write it.")
-            .arg(fileName),
-        QMessageBox::Ok, this)
-        ->open();
+    Drawing::animationImageFrame(static_cast<Drawing::AnimationFormat>(format), m_morph, timing(),
+        Preferences::current().animationExport.options());
 }
 
-void ExportAnimationDialog::askToReplace(Drawing::AnimationFormat format, const QString& fileName)
-{
-    QMessageBox* box = animationMessageBox(QMessageBox::Question,
-        QStringLiteral("\"%1\" already exists. Do you want to replace it?").arg(fileName),
-        QMessageBox::Yes | QMessageBox::No, this);
-    box->setDefaultButton(QMessageBox::No);
-    connect(box, &QMessageBox::finished, this, [this, box, format, fileName] {
-        if (box->standardButton(box->clickedButton()) == QMessageBox::Yes)
-            Guard::run(this, [&] { write(format, fileName); });
-    });
-    box->open();
-}
-
-void ExportAnimationDialog::write(Drawing::AnimationFormat format, const QString& fileName)
+void ExportAnimationDialog::write(int format, const QString& fileName)
 {
     const FrameTiming frames = timing();
     auto* progress = new QProgressDialog(
@@ -293,8 +143,9 @@ void ExportAnimationDialog::write(Drawing::AnimationFormat format, const QString
     m_exporting = true;
 
     m_stop->store(false);
-    m_export->setFuture(QtConcurrent::run(runAnimationExport, m_morph, frames,
-        Preferences::current().animationExport.options(), format, fileName, m_stop));
+    m_export->setFuture(
+        QtConcurrent::run(runAnimationExport, m_morph, frames, Preferences::current().animationExport.options(),
+            static_cast<Drawing::AnimationFormat>(format), fileName, m_stop));
 }
 
 void ExportAnimationDialog::exportEnded()

@@ -5,17 +5,14 @@
 #include "core/animation/FrameTiming.h"
 #include "core/animation/Morph.h"
 #include "core/export/AnimationRender.h"
+#include "ui/export/FileExportDialog.h"
 
-#include <QDialog>
 #include <QPointer>
 
 #include <atomic>
 #include <memory>
 
-class QCheckBox;
-class QLineEdit;
 class QProgressDialog;
-class QPushButton;
 class QSpinBox;
 template <typename T> class QFutureWatcher;
 
@@ -27,7 +24,7 @@ struct AnimationExportOutcome {
     QString error;
 };
 
-class ExportAnimationDialog final : public QDialog {
+class ExportAnimationDialog final : public FileExportDialog {
     Q_OBJECT
 
 public:
@@ -39,29 +36,17 @@ public:
     // An export still running is stopped, and leaves nothing behind.
     ~ExportAnimationDialog() override;
 
-    QLineEdit* txtFile;
-    QPushButton* btnBrowse;
-    QSpinBox* spnScale;
     QSpinBox* spnFramesPerSecond;
-    QCheckBox* cbxWholeTree;
-    QCheckBox* cbxSmooth;
-    QCheckBox* cbxTransparent;
-    QPushButton* btnExport;
-    QPushButton* btnCancel;
-
-    void btnBrowse_Click();
-    void btnExport_Click();
 
     bool isExporting() const;
     // The progress dialog of the export running, or null.
     QProgressDialog* progressDialog() const;
 
 private:
-    void remember() const;
+    void keepChoices() override;
+    void checkSize(int format) override;
+    void write(int format, const QString& fileName) override;
     FrameTiming timing() const;
-    void refuseSuffix(const QString& fileName);
-    void askToReplace(Drawing::AnimationFormat format, const QString& fileName);
-    void write(Drawing::AnimationFormat format, const QString& fileName);
     void exportEnded();
 
     Morph m_morph;

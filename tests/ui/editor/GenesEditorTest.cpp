@@ -239,10 +239,6 @@ TEST_F(GenesEditorTest, AGeneCopiedInOneEditorPastesIntoAnother)
     GenesEditor* into = editPicture(testCode(1));
     ASSERT_NE(from, nullptr);
     ASSERT_NE(into, nullptr);
-    QGuiApplication::clipboard()->setText(QStringLiteral("no gene"));
-    into->G_Paste->trigger();
-    EXPECT_EQ(into->lblMessage->text(), QStringLiteral("The clipboard holds no gene to paste."));
-
     from->tblGenes->setCurrentIndex(from->tblGenes->model()->index(5, 0));
     QMenu* menu = rightClick(from->tblGenes->viewport());
     ASSERT_EQ(menu, from->M_Gene);
