@@ -87,14 +87,10 @@ BENCHMARK(BM_RenderRandomCodesToPng)->Arg(1)->Arg(0)->Iterations(3)->UseManualTi
 
 std::vector<double> processMilliseconds;
 
-// A full tree of wide pens, the costliest window-sized picture there is.
-void BM_RenderProcessStartToExit(benchmark::State& state)
+// Runs vantrell-render with arguments once an iteration, timing each run from start to exit into milliseconds.
+void timeRuns(benchmark::State& state, const QStringList& arguments, std::vector<double>& milliseconds)
 {
-    QTemporaryDir folder;
-    const QString input = folder.filePath(QStringLiteral("tree.gen"));
-    GeneFileWriter::Save(PictureCodes::wideTree(), input);
-    const QStringList arguments { input, QStringLiteral("-o"), folder.filePath(QStringLiteral("tree.png")) };
-    processMilliseconds.clear();
+    milliseconds.clear();
     for (auto _ : state) {
         QProcess process;
         const auto start = std::chrono::steady_clock::now();
@@ -104,8 +100,18 @@ void BM_RenderProcessStartToExit(benchmark::State& state)
         if (process.exitCode() != 0)
             state.SkipWithError(process.readAllStandardError().constData());
         state.SetIterationTime(wall.count());
-        processMilliseconds.push_back(wall.count() * 1e3);
+        milliseconds.push_back(wall.count() * 1e3);
     }
+}
+
+// A full tree of wide pens, the costliest window-sized picture there is.
+void BM_RenderProcessStartToExit(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const QString input = folder.filePath(QStringLiteral("tree.gen"));
+    GeneFileWriter::Save(PictureCodes::wideTree(), input);
+    const QStringList arguments { input, QStringLiteral("-o"), folder.filePath(QStringLiteral("tree.png")) };
+    timeRuns(state, arguments, processMilliseconds);
 }
 BENCHMARK(BM_RenderProcessStartToExit)->Iterations(60)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -119,18 +125,7 @@ void BM_ThumbnailProcessStartToExit(benchmark::State& state)
     GeneFileWriter::Save(PictureCodes::wideTree(), input);
     const QStringList arguments { QStringLiteral("--thumbnail"), QStringLiteral("256"), input,
         folder.filePath(QStringLiteral("thumbnail.png")) };
-    thumbnailMilliseconds.clear();
-    for (auto _ : state) {
-        QProcess process;
-        const auto start = std::chrono::steady_clock::now();
-        process.start(QStringLiteral(VANTRELL_RENDER_PATH), arguments);
-        process.waitForFinished();
-        const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
-        if (process.exitCode() != 0)
-            state.SkipWithError(process.readAllStandardError().constData());
-        state.SetIterationTime(wall.count());
-        thumbnailMilliseconds.push_back(wall.count() * 1e3);
-    }
+    timeRuns(state, arguments, thumbnailMilliseconds);
 }
 BENCHMARK(BM_ThumbnailProcessStartToExit)->Iterations(60)->UseManualTime()->Unit(benchmark::kMillisecond);
 

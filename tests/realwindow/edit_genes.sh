@@ -11,12 +11,7 @@ shot=$work/screen.png
 . "$(dirname "$0")/lib/x11.sh"
 
 cd "$work" || fail "cannot enter $work"
-write_trunk_file trunk.gen
-start_program
-main_window
-open_at_rate_0 trunk.gen
-picture=$(window_titled 0)
-[ -n "$picture" ] || fail "Open with the file's name showed no picture window \"0\""
+start_with_trunk_picture
 focus "$picture"
 
 xdotool key --clearmodifiers ctrl+g || fail "could not press Ctrl+G"

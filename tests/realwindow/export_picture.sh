@@ -12,14 +12,8 @@ pixels=$work/pixels.txt
 
 cd "$work" || fail "cannot enter $work"
 
-write_trunk_file trunk.gen
-start_program
-main_window
-
 # Rate 0 and the file's name, then Open: the picture is read from the file.
-open_at_rate_0 trunk.gen
-picture=$(window_titled 0)
-[ -n "$picture" ] || fail "Open with the file's name showed no picture window \"0\""
+start_with_trunk_picture
 xdotool windowmove --sync "$picture" 300 0 || fail "could not move the picture window aside"
 
 # A right click on the drawing opens its menu; E chooses "&Export Picture...". The menu has no title to wait

@@ -11,13 +11,8 @@ shot=$work/screen.png
 . "$(dirname "$0")/lib/x11.sh"
 
 cd "$work" || fail "cannot enter $work"
-write_trunk_file trunk.gen
-
 # The first run: the trunk read from its file at rate 0, then a litter of three more from the same file.
-start_program
-main_window
-open_at_rate_0 trunk.gen
-[ -n "$(window_titled 0)" ] || fail "Open with the file's name showed no picture window \"0\""
+start_with_trunk_picture
 pictures_menu l
 [ -n "$(window_titled "Open Litter")" ] || fail "Open Litter... showed no window \"Open Litter\""
 xdotool key ctrl+a 3 Return || fail "could not ask for a litter of three"

@@ -12,12 +12,7 @@ work=$(mktemp -d)
 
 cd "$work" || fail "cannot enter $work"
 
-write_trunk_file trunk.gen
-start_program
-main_window
-open_at_rate_0 trunk.gen
-picture=$(window_titled 0)
-[ -n "$picture" ] || fail "Open with the file's name showed no picture window \"0\""
+start_with_trunk_picture
 focus "$picture"
 
 # The keys go to whatever has the focus in the new window: its name box.

@@ -126,6 +126,16 @@ open_at_rate_0() {
     click_control "$main" "$menu" 1 120 600 975 375
 }
 
+# Starts the program in the current folder and opens the trunk's file as picture 0, whose window is $picture.
+start_with_trunk_picture() {
+    write_trunk_file trunk.gen
+    start_program
+    main_window
+    open_at_rate_0 trunk.gen
+    picture=$(window_titled 0)
+    [ -n "$picture" ] || fail "Open with the file's name showed no picture window \"0\""
+}
+
 # Chooses the item with access key $1 in the main window's Pictures menu.
 pictures_menu() {
     focus "$main"
