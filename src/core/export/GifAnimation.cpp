@@ -62,7 +62,7 @@ void GifAnimation::GifCloser::operator()(GifFileType* gif) const
 }
 
 GifAnimation::GifAnimation(QSize size, int framesPerSecond, bool transparent)
-    : m_size(size)
+    : AnimationEncoder(size)
     , m_framesPerSecond(framesPerSecond)
     , m_transparent(transparent)
 {
@@ -83,15 +83,8 @@ GifAnimation::GifAnimation(QSize size, int framesPerSecond, bool transparent)
 
 GifAnimation::~GifAnimation() = default;
 
-void GifAnimation::add(const QImage& frame)
+void GifAnimation::encode(const QImage& frame)
 {
-    if (frame.size() != m_size)
-        throw RuntimeError(RuntimeError::InvalidArgument, RuntimeError::standardText(RuntimeError::InvalidArgument),
-            QStringLiteral("(a frame of %1 x %2 pixels in an animation of %3 x %4)")
-                .arg(frame.width())
-                .arg(frame.height())
-                .arg(m_size.width())
-                .arg(m_size.height()));
     IndexedFrame indexed = GifPalette::indexed(frame, m_transparent);
     GifFileType* gif = m_gif.get();
 
@@ -104,10 +97,10 @@ void GifAnimation::add(const QImage& frame)
     checkGif(gif, EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, length, extension));
 
     const auto map = gifColourMapOf(indexed.palette);
-    checkGif(gif, EGifPutImageDesc(gif, 0, 0, m_size.width(), m_size.height(), false, map.get()));
-    for (int y = 0; y < m_size.height(); ++y)
+    checkGif(gif, EGifPutImageDesc(gif, 0, 0, size().width(), size().height(), false, map.get()));
+    for (int y = 0; y < size().height(); ++y)
         checkGif(gif,
-            EGifPutLine(gif, indexed.pixels.data() + static_cast<std::ptrdiff_t>(y) * m_size.width(), m_size.width()));
+            EGifPutLine(gif, indexed.pixels.data() + static_cast<std::ptrdiff_t>(y) * size().width(), size().width()));
     ++m_frames;
 }
 

@@ -3,8 +3,6 @@
 
 #include "core/export/AnimationEncoder.h"
 
-#include <QSize>
-
 #include <memory>
 
 struct GifFileType;
@@ -20,18 +18,18 @@ public:
     GifAnimation(const GifAnimation&) = delete;
     GifAnimation& operator=(const GifAnimation&) = delete;
 
-    // Error 75 with giflib's reason when a frame cannot be encoded.
-    void add(const QImage& frame) override;
     QByteArray finish() override;
 
 private:
+    // Error 75 with giflib's reason when a frame cannot be encoded.
+    void encode(const QImage& frame) override;
+
     struct GifCloser {
         void operator()(GifFileType* gif) const;
     };
 
     // What giflib writes lands here.
     QByteArray m_bytes;
-    QSize m_size;
     int m_framesPerSecond;
     bool m_transparent;
     int m_frames = 0;

@@ -61,7 +61,7 @@ void WebPAnimation::EncoderDeleter::operator()(WebPAnimEncoder* encoder) const
 }
 
 WebPAnimation::WebPAnimation(QSize size, int framesPerSecond)
-    : m_size(size)
+    : AnimationEncoder(size)
     , m_framesPerSecond(framesPerSecond)
 {
     WebPAnimEncoderOptions options;
@@ -77,18 +77,11 @@ WebPAnimation::WebPAnimation(QSize size, int framesPerSecond)
 
 WebPAnimation::~WebPAnimation() = default;
 
-void WebPAnimation::add(const QImage& frame)
+void WebPAnimation::encode(const QImage& frame)
 {
     WebPConfig config;
     if (!WebPConfigInit(&config) || !WebPConfigLosslessPreset(&config, WebPLosslessEffort))
         throw webpFailure(QStringLiteral("libwebp's version does not match"));
-    if (frame.size() != m_size)
-        throw RuntimeError(RuntimeError::InvalidArgument, RuntimeError::standardText(RuntimeError::InvalidArgument),
-            QStringLiteral("(a frame of %1 x %2 pixels in an animation of %3 x %4)")
-                .arg(frame.width())
-                .arg(frame.height())
-                .arg(m_size.width())
-                .arg(m_size.height()));
     WebPFrame picture(frame);
     if (!WebPAnimEncoderAdd(m_encoder.get(), picture.get(), webpTimestamp(m_frames, m_framesPerSecond), &config))
         throw webpFailure(QString::fromUtf8(WebPAnimEncoderGetError(m_encoder.get())));

@@ -3,8 +3,6 @@
 
 #include "core/export/AnimationEncoder.h"
 
-#include <QSize>
-
 #include <memory>
 
 struct WebPAnimEncoder;
@@ -20,16 +18,16 @@ public:
     WebPAnimation(const WebPAnimation&) = delete;
     WebPAnimation& operator=(const WebPAnimation&) = delete;
 
-    // Error 75 with libwebp's reason when a frame cannot be encoded.
-    void add(const QImage& frame) override;
     QByteArray finish() override;
 
 private:
+    // Error 75 with libwebp's reason when a frame cannot be encoded.
+    void encode(const QImage& frame) override;
+
     struct EncoderDeleter {
         void operator()(WebPAnimEncoder* encoder) const;
     };
 
-    QSize m_size;
     int m_framesPerSecond;
     int m_frames = 0;
     std::unique_ptr<WebPAnimEncoder, EncoderDeleter> m_encoder;
