@@ -1,5 +1,7 @@
 #include "shell/StartArguments.h"
 
+#include "core/platform/CommandLineHelp.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -42,13 +44,7 @@ QString helpText()
 {
     QCommandLineParser parser;
     addStartOptions(parser);
-    QString text = parser.helpText();
-    // Named as it is typed rather than by the path it was started from.
-    const QStringList arguments = QCoreApplication::arguments();
-    if (!arguments.isEmpty())
-        text.replace(QStringLiteral("Usage: %1 ").arg(arguments.first()),
-            QStringLiteral("Usage: %1 ").arg(QCoreApplication::applicationName()));
-    return text;
+    return CommandLineHelp::text(parser);
 }
 
 QString versionText()

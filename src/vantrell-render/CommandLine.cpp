@@ -1,6 +1,7 @@
 #include "vantrell-render/CommandLine.h"
 
 #include "core/export/AnimationRender.h"
+#include "core/platform/CommandLineHelp.h"
 #include "vantrell-render/JobList.h"
 #include "vantrell-render/RandomCodes.h"
 #include "vantrell-render/Thumbnail.h"
@@ -144,17 +145,6 @@ void readAnimation(const QCommandLineParser& parser, RenderRequest& request)
     }
 }
 
-// The help, naming the program as it is typed rather than by the path it was started from.
-QString helpText(const QCommandLineParser& parser)
-{
-    QString text = parser.helpText();
-    const QStringList arguments = QCoreApplication::arguments();
-    if (!arguments.isEmpty())
-        text.replace(QStringLiteral("Usage: %1 ").arg(arguments.first()),
-            QStringLiteral("Usage: %1 ").arg(QCoreApplication::applicationName()));
-    return text;
-}
-
 // The one thumbnail file managers ask for, with no other option.
 RenderRequest thumbnailRequestOf(const QCommandLineParser& parser)
 {
@@ -277,7 +267,7 @@ Parsed parse(const QStringList& arguments)
             throw Refusal { parser.errorText() };
         if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
             parsed.action = Parsed::Action::Help;
-            parsed.text = helpText(parser);
+            parsed.text = CommandLineHelp::text(parser);
             return parsed;
         }
         if (parser.isSet(QStringLiteral("version"))) {
@@ -289,7 +279,7 @@ Parsed parse(const QStringList& arguments)
         parsed.request = requestOf(parser);
     } catch (const Refusal& refusal) {
         parsed.action = Parsed::Action::UsageError;
-        parsed.text = refusal.why + QStringLiteral("\n\n") + helpText(parser);
+        parsed.text = refusal.why + QStringLiteral("\n\n") + CommandLineHelp::text(parser);
     }
     return parsed;
 }
