@@ -318,22 +318,19 @@ void frmMain::OpenFiles(const QStringList& fileNames)
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!DroppedFiles::of(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    DroppedFiles::acceptIfFiles(event);
 }
 
 void frmMain::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (!DroppedFiles::of(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    DroppedFiles::acceptIfFiles(event);
 }
 
 void frmMain::dropEvent(QDropEvent* event)
 {
-    const QStringList fileNames = DroppedFiles::of(event->mimeData());
+    const QStringList fileNames = DroppedFiles::take(event);
     if (fileNames.isEmpty())
         return;
-    event->acceptProposedAction();
     Guard::run(this, [&] { OpenFiles(fileNames); });
 }
 

@@ -308,23 +308,20 @@ void FamilyTreeWindow::contextMenuEvent(QContextMenuEvent* event)
 
 void FamilyTreeWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!DroppedFiles::of(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    DroppedFiles::acceptIfFiles(event);
 }
 
 void FamilyTreeWindow::dragMoveEvent(QDragMoveEvent* event)
 {
     // The scene's pictures take no drops: the window takes them anywhere.
-    if (!DroppedFiles::of(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    DroppedFiles::acceptIfFiles(event);
 }
 
 void FamilyTreeWindow::dropEvent(QDropEvent* event)
 {
-    const QStringList fileNames = DroppedFiles::of(event->mimeData());
+    const QStringList fileNames = DroppedFiles::take(event);
     if (fileNames.isEmpty())
         return;
-    event->acceptProposedAction();
     Guard::run(this, [&] {
         if (m_commands.openFiles)
             m_commands.openFiles(fileNames);

@@ -1,9 +1,12 @@
 #include "ui/windows/DroppedFiles.h"
 
+#include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 
 namespace DroppedFiles {
+
+namespace {
 
 QStringList of(const QMimeData* data)
 {
@@ -14,6 +17,22 @@ QStringList of(const QMimeData* data)
         if (url.isLocalFile())
             files.append(url.toLocalFile());
     }
+    return files;
+}
+
+} // namespace
+
+void acceptIfFiles(QDropEvent* event)
+{
+    if (!of(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+QStringList take(QDropEvent* event)
+{
+    const QStringList files = of(event->mimeData());
+    if (!files.isEmpty())
+        event->acceptProposedAction();
     return files;
 }
 

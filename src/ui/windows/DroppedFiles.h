@@ -3,11 +3,14 @@
 
 #include <QStringList>
 
-class QMimeData;
+class QDropEvent;
 
 namespace DroppedFiles {
 
-// The local files among data's URLs, in their order; none when it has no URLs.
-QStringList of(const QMimeData* data);
+// Takes a drag that brings files, and only such a drag: for a window's drag enter and move events.
+void acceptIfFiles(QDropEvent* event);
+// The local files the drop brings, in their order, the drop taken; none, and the drop left alone, when it brings
+// none.
+QStringList take(QDropEvent* event);
 
 } // namespace DroppedFiles
