@@ -2,9 +2,9 @@
 
 #include "core/export/AnimationRender.h"
 #include "core/platform/CommandLineHelp.h"
+#include "core/thumbnails/ThumbnailImage.h"
 #include "vantrell-render/JobList.h"
 #include "vantrell-render/RandomCodes.h"
-#include "vantrell-render/Thumbnail.h"
 
 #include <QColor>
 #include <QCommandLineParser>
@@ -149,8 +149,8 @@ void readAnimation(const QCommandLineParser& parser, RenderRequest& request)
 RenderRequest thumbnailRequestOf(const QCommandLineParser& parser)
 {
     RenderRequest request;
-    request.thumbnail = integer(parser, QStringLiteral("thumbnail"), 1, Thumbnail::MaxSize,
-        QStringLiteral("a whole number from 1 to %1").arg(Thumbnail::MaxSize));
+    request.thumbnail = integer(parser, QStringLiteral("thumbnail"), 1, ThumbnailImage::MaxSize,
+        QStringLiteral("a whole number from 1 to %1").arg(ThumbnailImage::MaxSize));
     if (parser.optionNames().size() > 1)
         throw Refusal { QStringLiteral("--thumbnail takes no other option") };
     const QStringList files = parser.positionalArguments();

@@ -74,6 +74,16 @@ BirthRecord BirthRecord::between(qint16 first, qint16 second, Drawing::Flags fla
     return birth;
 }
 
+BirthRecord BirthRecord::bredInWindow(std::vector<qint16> parents, double rate, Drawing::Flags flags)
+{
+    BirthRecord birth;
+    birth.kind = Kind::BredInWindow;
+    birth.parents = std::move(parents);
+    birth.rate = rate;
+    birth.flags = flags;
+    return birth;
+}
+
 std::vector<qint16> BirthRecord::parentsInRun() const
 {
     if (kind == Kind::Copy)
@@ -102,6 +112,10 @@ QString BirthRecord::describe() const
         return QStringLiteral("edited from %1").arg(idList(parents));
     case Kind::Between:
         return QStringLiteral("between %1").arg(idList(parents));
+    case Kind::BredInWindow:
+        if (parents.empty())
+            return QStringLiteral("bred in the Breed window at rate %1").arg(rateText(rate));
+        return QStringLiteral("bred in the Breed window from %1 at rate %2").arg(idList(parents), rateText(rate));
     }
     return {};
 }

@@ -1,6 +1,6 @@
 #pragma once
 // How a picture came to be: read from a file, bred from parents, random, a copy of another picture, edited from
-// one by hand, or a frame between two.
+// one by hand, a frame between two, or chosen in the Breed window.
 
 #include "core/drawing/DrawFlags.h"
 
@@ -16,6 +16,7 @@ struct BirthRecord {
         Copy, // exactly the genetic code of picture copyOf
         Edited, // a genetic code edited by hand from the one of parents[0]
         Between, // a frame of the morph between parents[0] and parents[1]
+        BredInWindow, // an offspring of the Breed window, bred from parents at rate
     };
 
     Kind kind = Kind::Random;
@@ -24,6 +25,8 @@ struct BirthRecord {
     double rate = 0.0;
     // Bred: the pictures ticked at its breeding. File: the picture of this run that saved that file,
     // when it is unchanged since. Edited: the picture it was edited from. Between: the two it lies between.
+    // BredInWindow: its generation's parents that are pictures of this run (none for one bred from files only, or
+    // at random).
     std::vector<qint16> parents;
     // Copy: the original's ID, and when the original belongs to an earlier run, that run's start time.
     qint16 copyOf = -1;
@@ -38,12 +41,14 @@ struct BirthRecord {
     static BirthRecord copy(qint16 original, Drawing::Flags flags, const QString& ofRun = {});
     static BirthRecord edited(qint16 from, Drawing::Flags flags);
     static BirthRecord between(qint16 first, qint16 second, Drawing::Flags flags);
+    static BirthRecord bredInWindow(std::vector<qint16> parents, double rate, Drawing::Flags flags);
 
     // The pictures of this run it descends from: its parents, or the original it copies.
     std::vector<qint16> parentsInRun() const;
 
     // "read from /home/me/tree.gen at rate 0.05", "bred from 3 and 7 at rate 0.1", "random at rate 0",
-    // "copy of 7", "picture 7 of the run of 2026-12-08 17:03:12", "edited from 7", "between 3 and 7".
+    // "copy of 7", "picture 7 of the run of 2026-12-08 17:03:12", "edited from 7", "between 3 and 7",
+    // "bred in the Breed window from 9 at rate 0.1", "bred in the Breed window at rate 0.1".
     QString describe() const;
     // "Done on, Draw off"
     static QString describe(Drawing::Flags flags);

@@ -100,14 +100,17 @@ QString kindName(BirthRecord::Kind kind)
         return QStringLiteral("edited");
     case BirthRecord::Kind::Between:
         return QStringLiteral("between");
+    case BirthRecord::Kind::BredInWindow:
+        return QStringLiteral("breed window");
     }
     return {};
 }
 
 std::optional<BirthRecord::Kind> kindNamed(const QString& name)
 {
-    for (const auto kind : { BirthRecord::Kind::File, BirthRecord::Kind::Bred, BirthRecord::Kind::Random,
-             BirthRecord::Kind::Copy, BirthRecord::Kind::Edited, BirthRecord::Kind::Between })
+    for (const auto kind :
+        { BirthRecord::Kind::File, BirthRecord::Kind::Bred, BirthRecord::Kind::Random, BirthRecord::Kind::Copy,
+            BirthRecord::Kind::Edited, BirthRecord::Kind::Between, BirthRecord::Kind::BredInWindow })
         if (kindName(kind) == name)
             return kind;
     return std::nullopt;

@@ -42,6 +42,7 @@ const BirthCase birthCases[] = {
     { "CopyOfAnEarlierRun", BirthRecord::copy(12, { true, true }, QStringLiteral("2026-12-08 17:03:12")) },
     { "Edited", BirthRecord::edited(5, { false, true }) },
     { "Between", BirthRecord::between(2, 6, { true, false }) },
+    { "BredInTheBreedWindow", BirthRecord::bredInWindow({ 4, 9 }, 0.25, { false, true }) },
 };
 
 class JournalRecordBirth : public testing::TestWithParam<BirthCase> { };
