@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cerrno>
 #include <unistd.h>
 
@@ -86,8 +87,12 @@ void RecoverRunDialog::refresh()
     }
     for (int column = 0; column < m_list->columnCount(); ++column)
         m_list->resizeColumnToContents(column);
+    // The newest run Recover would reopen something of, so that Enter does; else the newest, to open or delete.
+    const auto recoverable
+        = std::find_if(m_runs.cbegin(), m_runs.cend(), [](const RunJournal& run) { return run.openAtEnd() > 0; });
+    const auto selected = recoverable != m_runs.cend() ? recoverable - m_runs.cbegin() : 0;
     if (m_list->topLevelItemCount() > 0)
-        m_list->setCurrentItem(m_list->topLevelItem(0));
+        m_list->setCurrentItem(m_list->topLevelItem(static_cast<int>(selected)));
     updateButtons();
 }
 

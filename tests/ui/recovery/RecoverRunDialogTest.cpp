@@ -83,6 +83,42 @@ TEST_F(RecoverRunTest, TheKeptRunsAreListedNewestFirstAndTheNewestIsSelected)
     EXPECT_TRUE(dialog->recoverButton()->isDefault());
 }
 
+struct NewerRun {
+    const char* name;
+    int count;
+    std::vector<qint16> closed;
+    bool damaged;
+};
+
+// The newest run is one Recover would reopen nothing of: the one before it is selected, and Enter recovers it.
+class RecoverRunNewerRun : public RecoverRunTest, public testing::WithParamInterface<NewerRun> { };
+
+TEST_P(RecoverRunNewerRun, TheNewestRunThatCanBeRecoveredIsSelected)
+{
+    const NewerRun& newer = GetParam();
+    writeRun(QDateTime(QDate(2026, 12, 9), QTime(8, 0)), newer.count, newer.closed, RunEnding::Exit);
+    if (newer.damaged) {
+        QFile file(JournalFolder::readAll(runs)[0].path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = file.readAll().split('\n');
+        file.close();
+        lines[1] = "not a record";
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(lines.join('\n'));
+        file.close();
+    }
+    RecoverRunDialog* dialog = showDialog();
+    ASSERT_EQ(dialog->list()->topLevelItemCount(), 3);
+    EXPECT_EQ(dialog->selectedRun(), 1);
+    QTest::keyClick(dialog->list(), Qt::Key_Return);
+    EXPECT_EQ(modObject::Objects.count(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, RecoverRunNewerRun,
+    testing::Values(
+        NewerRun { "EveryPictureClosed", 2, { 0, 1 }, false }, NewerRun { "DamagedAtItsFirstPicture", 1, {}, true }),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(RecoverRunTest, RecoverReopensThePicturesOpenAtTheRunsEndAsCopies)
 {
     RecoverRunDialog* dialog = showDialog();
