@@ -5,13 +5,12 @@
 void fillRandomRun(RunHistory& history, int count, qint16 first)
 {
     SeededRandomSource seeded(20261208);
-    const Rnd::ScopedSource scope(seeded);
     constexpr int Litter = 9;
     for (int i = 0; i < count; ++i) {
         const auto id = static_cast<qint16>(first + i);
         GeneticCode code;
         for (clsGene& gene : code)
-            gene.Random();
+            gene.Random(seeded);
         // The first litter is random; each later one is bred from a picture of the one before.
         const int litter = i / Litter;
         std::vector<qint16> parents;

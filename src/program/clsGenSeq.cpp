@@ -2,8 +2,8 @@
 
 #include "core/genefile/GeneFileReader.h"
 #include "core/genetics/Breeding.h"
-#include "core/platform/RandomSource.h"
 #include "core/platform/RuntimeError.h"
+#include "program/SharedRandom.h"
 #include "program/clsObject.h"
 #include "program/modGenes.h"
 #include "program/modObject.h"

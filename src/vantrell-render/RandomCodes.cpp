@@ -23,13 +23,12 @@ QStringList fileNames(const QString& folder, const QString& prefix, int count)
 void write(const QStringList& fileNames, std::uint64_t seed,
     const std::function<void(int index, const QString& error)>& failed)
 {
-    // The genes draw from the shared generator: in its place, on this one thread, one code after another.
+    // One code after another from the one seeded source, so that a seed always gives the same files.
     SeededRandomSource source(seed);
-    const Rnd::ScopedSource scoped(source);
     for (int i = 0; i < fileNames.size(); ++i) {
         GeneticCode code;
         for (clsGene& gene : code)
-            gene.Random();
+            gene.Random(source);
         try {
             GeneFileWriter::Save(code, fileNames[i]);
         } catch (const RuntimeError& error) {

@@ -1,7 +1,8 @@
 #pragma once
-// A random source that returns a given sequence of r values and logs every reseed and draw.
+// A random source that returns a given sequence of r values and logs every reseed and draw; the program-wide
+// generator while it lives.
 
-#include "core/platform/RandomSource.h"
+#include "program/SharedRandom.h"
 
 #include <cstddef>
 #include <stdexcept>

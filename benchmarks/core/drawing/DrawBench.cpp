@@ -1,6 +1,7 @@
 // How much the recursive drawing costs beyond the lines it draws, and what a random code costs.
 
 #include "core/drawing/ImageSurface.h"
+#include "core/platform/RandomSource.h"
 #include "harness/BareLines.h"
 #include "harness/BenchSummary.h"
 #include "program/clsObject.h"
@@ -71,9 +72,10 @@ BENCHMARK(BM_BareQPainterLines)->Unit(benchmark::kMicrosecond)->Repetitions(5)->
 void BM_RandomGeneticCode(benchmark::State& state)
 {
     GeneticCode code;
+    ClockRandomSource random;
     for (auto _ : state) {
         for (clsGene& gene : code)
-            gene.Random();
+            gene.Random(random);
         benchmark::DoNotOptimize(code[11].Length);
     }
 }

@@ -16,21 +16,7 @@ public:
     bool Done = false;
     bool Draw = false;
 
-    // Each reseeds the shared generator, draws r and sets its one trait from it.
-    void RndLength();
-    void RndWidth();
-    void RndAngle();
-    void RndColorRed();
-    void RndColorBlue();
-    void RndDraw();
-    void RndColorGreen();
-    void RndDone();
-
-    // All eight, in the order RndLength, RndAngle, RndColorBlue, RndColorGreen, RndColorRed,
-    // RndDone, RndDraw, RndWidth.
-    void Random();
-
-    // The same, drawing from random instead of the shared generator.
+    // Each reseeds random, draws r and sets its one trait from it.
     void RndLength(RandomSource& random);
     void RndWidth(RandomSource& random);
     void RndAngle(RandomSource& random);
@@ -39,5 +25,8 @@ public:
     void RndDraw(RandomSource& random);
     void RndColorGreen(RandomSource& random);
     void RndDone(RandomSource& random);
+
+    // All eight, in the order RndLength, RndAngle, RndColorBlue, RndColorGreen, RndColorRed,
+    // RndDone, RndDraw, RndWidth.
     void Random(RandomSource& random);
 };

@@ -44,14 +44,6 @@ float unitFloat(std::uint64_t bits)
     return static_cast<float>(bits >> 40) * scale;
 }
 
-ClockRandomSource& defaultSource()
-{
-    static ClockRandomSource source;
-    return source;
-}
-
-RandomSource* current = nullptr;
-
 } // namespace
 
 ClockRandomSource::ClockRandomSource()
@@ -91,23 +83,3 @@ float SeededRandomSource::next()
 {
     return unitFloat(xoshiroNext(m_state));
 }
-
-namespace Rnd {
-
-RandomSource& shared()
-{
-    return current ? *current : defaultSource();
-}
-
-ScopedSource::ScopedSource(RandomSource& replacement)
-    : m_previous(current)
-{
-    current = &replacement;
-}
-
-ScopedSource::~ScopedSource()
-{
-    current = m_previous;
-}
-
-} // namespace Rnd

@@ -1,5 +1,5 @@
 #pragma once
-// The program-wide random generator: draws r in [0, 1) and is reseeded from the clock.
+// Random generators that draw r in [0, 1): one reseeded from the clock, one that repeats from a seed.
 
 #include <array>
 #include <cstdint>
@@ -39,28 +39,3 @@ public:
 private:
     std::array<std::uint64_t, 4> m_state;
 };
-
-namespace Rnd {
-// The shared generator every random operation uses.
-RandomSource& shared();
-inline void reseed()
-{
-    shared().reseed();
-}
-inline float next()
-{
-    return shared().next();
-}
-
-// Puts another source in place of the shared one for its lifetime (tests, benchmarks).
-class ScopedSource {
-public:
-    explicit ScopedSource(RandomSource& replacement);
-    ~ScopedSource();
-    ScopedSource(const ScopedSource&) = delete;
-    ScopedSource& operator=(const ScopedSource&) = delete;
-
-private:
-    RandomSource* m_previous;
-};
-} // namespace Rnd

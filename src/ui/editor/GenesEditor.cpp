@@ -2,7 +2,7 @@
 
 #include "core/editing/GeneTransfer.h"
 #include "core/genefile/GeneFileWriter.h"
-#include "core/platform/RandomSource.h"
+#include "program/SharedRandom.h"
 #include "ui/editor/GenePreview.h"
 #include "ui/editor/GeneTable.h"
 #include "ui/windows/Guard.h"

@@ -23,14 +23,14 @@ TEST_P(RandomTraitTest, EachOperationSetsItsTraitFromOneFreshDraw)
     clsGene gene;
     ScriptedRandom random({}, e.r);
 
-    gene.RndLength();
-    gene.RndWidth();
-    gene.RndAngle();
-    gene.RndColorRed();
-    gene.RndColorGreen();
-    gene.RndColorBlue();
-    gene.RndDone();
-    gene.RndDraw();
+    gene.RndLength(random);
+    gene.RndWidth(random);
+    gene.RndAngle(random);
+    gene.RndColorRed(random);
+    gene.RndColorGreen(random);
+    gene.RndColorBlue(random);
+    gene.RndDone(random);
+    gene.RndDraw(random);
 
     EXPECT_EQ(gene.Length, e.length);
     EXPECT_EQ(gene.Width, e.width);
@@ -57,9 +57,9 @@ TEST(clsGeneTest, AngleUsesTheSinglePrecisionConstantNotPi)
 {
     clsGene gene;
     ScriptedRandom random({ 0.5F, largestBelowOne });
-    gene.RndAngle();
+    gene.RndAngle(random);
     EXPECT_EQ(gene.Angle, 3.1415901184082031);
-    gene.RndAngle();
+    gene.RndAngle(random);
     EXPECT_NEAR(gene.Angle, 6.2831798623, 1e-10);
     EXPECT_LT(gene.Angle, 6.2831802368164062);
 }
@@ -69,7 +69,7 @@ TEST(clsGeneTest, RandomCallsTheEightOperationsInItsOwnOrder)
     // Distinct draws show which operation took which value.
     ScriptedRandom random({ 0.1F, 0.2F, 0.3F, 0.4F, 0.5F, 0.6F, 0.7F, 0.8F });
     clsGene gene;
-    gene.Random();
+    gene.Random(random);
 
     EXPECT_EQ(random.reseeds, 8);
     EXPECT_EQ(random.draws, 8);
@@ -92,7 +92,7 @@ TEST(clsGeneTest, RandomReplacesOutOfRangeValuesWithValuesInRange)
     gene.Width = 0;
     gene.ColorRed = 1000;
     gene.Angle = -40.0;
-    gene.Random();
+    gene.Random(random);
     EXPECT_EQ(gene.Length, 999);
     EXPECT_EQ(gene.Width, 16);
     EXPECT_EQ(gene.ColorRed, 255);

@@ -1,8 +1,6 @@
-// The shared random generator: range and resolution of its draws, reseeding, and replacing it.
+// The random generators: range and resolution of their draws, and reseeding.
 
 #include "core/platform/RandomSource.h"
-
-#include "support/ScriptedRandom.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -12,20 +10,6 @@
 namespace {
 
 constexpr double steps = 16777216.0; // 2^24
-
-// Always the same value; stands in for the shared source without any scripting.
-class ConstantSource final : public RandomSource {
-public:
-    explicit ConstantSource(float value)
-        : m_value(value)
-    {
-    }
-    void reseed() override { }
-    float next() override { return m_value; }
-
-private:
-    float m_value;
-};
 
 void expectOnTheGrid(float r)
 {
@@ -91,46 +75,6 @@ TEST(ClockRandomSource, ReseedingInATightLoopGivesFreshWellMixedValues)
         ++tenths[static_cast<std::size_t>(r * 10.0F)];
     for (const int count : tenths)
         EXPECT_GT(count, 700);
-}
-
-TEST(SharedRandom, IsTheClockSourceWhenNothingReplacesIt)
-{
-    EXPECT_NE(dynamic_cast<ClockRandomSource*>(&Rnd::shared()), nullptr);
-    expectOnTheGrid(Rnd::next());
-}
-
-TEST(ScopedSource, ReplacesTheSharedSourceAndRestoresIt)
-{
-    RandomSource* const original = &Rnd::shared();
-    {
-        ConstantSource outer(0.25F);
-        const Rnd::ScopedSource outerScope(outer);
-        EXPECT_EQ(&Rnd::shared(), &outer);
-        EXPECT_EQ(Rnd::next(), 0.25F);
-        {
-            ConstantSource inner(0.75F);
-            const Rnd::ScopedSource innerScope(inner);
-            EXPECT_EQ(&Rnd::shared(), &inner);
-            EXPECT_EQ(Rnd::next(), 0.75F);
-        }
-        EXPECT_EQ(&Rnd::shared(), &outer);
-        EXPECT_EQ(Rnd::next(), 0.25F);
-    }
-    EXPECT_EQ(&Rnd::shared(), original);
-}
-
-TEST(ScopedSource, ReseedAndNextGoToTheReplacement)
-{
-    RandomSource* const original = &Rnd::shared();
-    {
-        ScriptedRandom scripted({ 0.5F, 0.125F });
-        Rnd::reseed();
-        EXPECT_EQ(Rnd::next(), 0.5F);
-        Rnd::reseed();
-        EXPECT_EQ(Rnd::next(), 0.125F);
-        EXPECT_EQ(scripted.log, "SDSD");
-    }
-    EXPECT_EQ(&Rnd::shared(), original);
 }
 
 } // namespace
