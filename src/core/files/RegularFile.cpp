@@ -10,33 +10,41 @@
 
 namespace Files {
 
-bool isRegularFile(const QString& name)
+bool isRegularFile(const QString& name, Links links)
 {
     if (name.isEmpty())
         return false;
+    const QByteArray path = QFile::encodeName(name);
     struct stat status { };
-    return ::stat(QFile::encodeName(name).constData(), &status) == 0 && S_ISREG(status.st_mode);
+    const int result = links == Links::Follow ? ::stat(path.constData(), &status) : ::lstat(path.constData(), &status);
+    return result == 0 && S_ISREG(status.st_mode);
+}
+
+OpenedFile openRegular(const QString& name, Links links)
+{
+    // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; regular files ignore it.
+    const int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0);
+    OpenedFile file;
+    UniqueFd fd(::open(QFile::encodeName(name).constData(), flags));
+    struct stat status { };
+    if (!fd.valid() || ::fstat(fd.get(), &status) != 0)
+        file.error = errno;
+    else if (S_ISREG(status.st_mode))
+        file = { std::move(fd), status.st_size, 0 };
+    return file;
 }
 
 UniqueFd openRegularFileForReading(const QString& name)
 {
     if (name.isEmpty())
         return {};
-    // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; regular files ignore it.
-    UniqueFd fd(::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!fd.valid()) {
-        // Gone since it was seen, or swapped for a socket or a device without a driver: as if
-        // no file had been there.
-        if (errno == ENOENT || errno == ENOTDIR || errno == ENXIO || errno == ENODEV)
-            return {};
-        throw fileError(errno, name);
-    }
-    struct stat status { };
-    if (::fstat(fd.get(), &status) != 0)
-        throw fileError(errno, name);
-    if (!S_ISREG(status.st_mode))
+    OpenedFile file = openRegular(name, Links::Follow);
+    // Gone since it was seen, or swapped for a socket or a device without a driver: as if no file had been there.
+    if (file.error == ENOENT || file.error == ENOTDIR || file.error == ENXIO || file.error == ENODEV)
         return {};
-    return fd;
+    if (file.error != 0)
+        throw fileError(file.error, name);
+    return std::move(file.fd);
 }
 
 } // namespace Files

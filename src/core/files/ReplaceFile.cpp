@@ -1,6 +1,7 @@
 #include "core/files/ReplaceFile.h"
 
 #include "core/files/FileError.h"
+#include "core/files/ReadWriteAll.h"
 #include "core/files/UniqueFd.h"
 
 #include <QFile>
@@ -103,18 +104,8 @@ public:
 
     void write(const QByteArray& contents)
     {
-        const char* data = contents.constData();
-        qsizetype left = contents.size();
-        while (left > 0) {
-            const ssize_t count = ::write(m_fd.get(), data, static_cast<size_t>(left));
-            if (count < 0) {
-                if (errno == EINTR)
-                    continue;
-                fail();
-            }
-            data += count;
-            left -= count;
-        }
+        if (!writeAll(m_fd.get(), contents))
+            fail();
     }
 
     void takeOver(const struct stat& existing)

@@ -1,39 +1,20 @@
 #include "core/history/RunHistory.h"
 
+#include "core/files/ReadWriteAll.h"
 #include "core/files/RegularFile.h"
 #include "core/genefile/GeneFileWriter.h"
-#include "core/platform/RuntimeError.h"
 
 #include <QFileInfo>
-
-#include <cerrno>
-#include <unistd.h>
 
 namespace {
 
 // Reads at most limit bytes of a regular file, never blocking; nothing when it cannot be read.
 QByteArray leadingBytes(const QString& fileName, qsizetype limit)
 {
-    Files::UniqueFd fd;
-    try {
-        fd = Files::openRegularFileForReading(fileName);
-    } catch (const RuntimeError&) {
+    const Files::OpenedFile file = Files::openRegular(fileName, Files::Links::Follow);
+    if (!file.fd.valid())
         return {};
-    }
-    if (!fd.valid())
-        return {};
-    QByteArray bytes(limit, '\0');
-    qsizetype filled = 0;
-    while (filled < limit) {
-        const ssize_t count = ::read(fd.get(), bytes.data() + filled, static_cast<size_t>(limit - filled));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            break;
-        filled += count;
-    }
-    bytes.truncate(filled);
-    return bytes;
+    return Files::readAll(file.fd.get(), limit).value_or(QByteArray());
 }
 
 } // namespace

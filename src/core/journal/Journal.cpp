@@ -1,5 +1,6 @@
 #include "core/journal/Journal.h"
 
+#include "core/files/ReadWriteAll.h"
 #include "core/journal/JournalFolder.h"
 
 #include <QDir>
@@ -117,18 +118,9 @@ void Journal::write(const QByteArray& record)
         if (m_failed)
             return;
     }
-    const char* data = record.constData();
-    qsizetype left = record.size();
-    while (left > 0) {
-        const ssize_t count = ::write(m_fd.get(), data, static_cast<size_t>(left));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0) {
-            fail(count < 0 ? errno : ENOSPC);
-            return;
-        }
-        data += count;
-        left -= count;
+    if (!Files::writeAll(m_fd.get(), record)) {
+        fail(errno);
+        return;
     }
     {
         const std::lock_guard lock(m_mutex);

@@ -1,11 +1,12 @@
 #include "core/journal/JournalFolder.h"
 
+#include "core/files/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentMap>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace JournalFolder {
@@ -13,12 +14,6 @@ namespace JournalFolder {
 namespace {
 
 const QString Suffix = QStringLiteral(".jsonl");
-
-bool isRegularFile(const QString& path)
-{
-    struct stat status { };
-    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
-}
 
 } // namespace
 
@@ -41,7 +36,7 @@ QStringList journals(const QString& folder)
     for (const QString& name : dir.entryList({ QStringLiteral("*") + Suffix },
              QDir::Files | QDir::System | QDir::Hidden, QDir::Name | QDir::Reversed)) {
         const QString path = dir.filePath(name);
-        if (isRegularFile(path))
+        if (Files::isRegularFile(path, Files::Links::Refuse))
             found.append(path);
     }
     return found;

@@ -1,18 +1,15 @@
 #include "core/journal/RunJournal.h"
 
-#include "core/files/UniqueFd.h"
+#include "core/files/ReadWriteAll.h"
+#include "core/files/RegularFile.h"
 #include "core/journal/JournalRecord.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -22,33 +19,17 @@ constexpr qsizetype MaxJournalBytes = 256LL * 1024 * 1024;
 // The file's bytes, or an error text. Opens only a regular file, never through a link, never blocking.
 QByteArray readRegularFile(const QString& path, QString& error)
 {
-    const Files::UniqueFd fd(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!fd.valid()) {
+    const Files::OpenedFile file = Files::openRegular(path, Files::Links::Refuse);
+    if (!file.fd.valid()) {
+        error = file.error != 0 ? qt_error_string(file.error) : QStringLiteral("not a regular file");
+        return {};
+    }
+    const std::optional<QByteArray> bytes = Files::readAll(file.fd.get(), std::min<qint64>(file.size, MaxJournalBytes));
+    if (!bytes) {
         error = qt_error_string(errno);
         return {};
     }
-    struct stat status { };
-    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        error = QStringLiteral("not a regular file");
-        return {};
-    }
-    QByteArray bytes(std::min<qsizetype>(status.st_size, MaxJournalBytes), '\0');
-    qsizetype filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t count = ::read(fd.get(), bytes.data() + filled, static_cast<size_t>(bytes.size() - filled));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0) {
-            error = qt_error_string(errno);
-            return {};
-        }
-        if (count == 0)
-            break;
-        filled += count;
-    }
-    bytes.truncate(filled);
-    return bytes;
+    return *bytes;
 }
 
 } // namespace
