@@ -1,5 +1,6 @@
 #include "vantrell-render/CommandLine.h"
 
+#include "core/animation/FrameTiming.h"
 #include "core/export/AnimationRender.h"
 #include "core/platform/CommandLineHelp.h"
 #include "core/thumbnails/ThumbnailImage.h"
@@ -22,9 +23,12 @@ namespace {
 // The thread count is for tests and benchmarks, which compare one thread with all.
 constexpr int MaxThreads = 1024;
 constexpr int MaxColumns = 1000;
-// As the Animation window offers them.
-constexpr double AnimateMinSecondsPerStep = 0.2;
-constexpr double AnimateMaxSecondsPerStep = 10.0;
+
+// "0.2 to 10": the paces an animation takes, in seconds from one picture to the next.
+QString paceRange()
+{
+    return QStringLiteral("%1 to %2").arg(FrameTiming::MinSecondsPerStep).arg(FrameTiming::MaxSecondsPerStep);
+}
 
 // A usage error: says what is wrong, before the help.
 struct Refusal {
@@ -74,7 +78,7 @@ void addOptions(QCommandLineParser& parser)
             QStringLiteral("Morph the two or more FILEs, in their order, into one animation written as the "
                            "--output PATH (.webp or .gif), looping forever.") },
         { QStringLiteral("seconds-per-step"),
-            QStringLiteral("With --animate: seconds from one picture to the next, 0.2 to 10 (default 1)."),
+            QStringLiteral("With --animate: seconds from one picture to the next, %1 (default 1).").arg(paceRange()),
             QStringLiteral("S"), QStringLiteral("1") },
         { QStringLiteral("fps"), QStringLiteral("With --animate: frames per second, 1 to 60 (default 30)."),
             QStringLiteral("F"), QStringLiteral("30") },
@@ -122,8 +126,11 @@ void readAnimation(const QCommandLineParser& parser, RenderRequest& request)
     const QString seconds = parser.value(QStringLiteral("seconds-per-step"));
     request.secondsPerStep = seconds.toDouble(&ok);
     if (!ok
-        || !(request.secondsPerStep >= AnimateMinSecondsPerStep && request.secondsPerStep <= AnimateMaxSecondsPerStep))
-        throw Refusal { QStringLiteral("--seconds-per-step takes a number from 0.2 to 10, not \"%1\"").arg(seconds) };
+        || !(request.secondsPerStep >= FrameTiming::MinSecondsPerStep
+            && request.secondsPerStep <= FrameTiming::MaxSecondsPerStep))
+        throw Refusal {
+            QStringLiteral("--seconds-per-step takes a number from %1, not \"%2\"").arg(paceRange(), seconds)
+        };
     request.framesPerSecond = integer(parser, QStringLiteral("fps"), 1, Drawing::MaxFramesPerSecond,
         QStringLiteral("a whole number from 1 to %1").arg(Drawing::MaxFramesPerSecond));
     if (std::lround(request.secondsPerStep * request.framesPerSecond) < 1)

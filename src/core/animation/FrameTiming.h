@@ -11,6 +11,10 @@ struct FramePosition {
 
 class FrameTiming {
 public:
+    // The paces offered, in seconds from one picture to the next: wherever an animation is made.
+    static constexpr double MinSecondsPerStep = 0.2;
+    static constexpr double MaxSecondsPerStep = 10.0;
+
     // pictures: two or more. Back and forth, a loop goes from the first picture to the last and back again
     // instead of starting over.
     FrameTiming(int pictures, double secondsPerStep, int framesPerSecond, bool backAndForth = false);

@@ -28,8 +28,6 @@
 namespace {
 
 constexpr double AnimationFirstSecondsPerStep = 1.0;
-constexpr double AnimationMinSecondsPerStep = 0.2;
-constexpr double AnimationMaxSecondsPerStep = 10.0;
 
 std::vector<GeneticCode> animationCodesOf(const std::vector<AnimationWindow::Picture>& pictures)
 {
@@ -88,7 +86,7 @@ void AnimationWindow::createControls()
     spnSecondsPerStep = new QDoubleSpinBox(this);
     spnSecondsPerStep->setObjectName(QStringLiteral("spnSecondsPerStep"));
     spnSecondsPerStep->setAccessibleName(QStringLiteral("Seconds per step"));
-    spnSecondsPerStep->setRange(AnimationMinSecondsPerStep, AnimationMaxSecondsPerStep);
+    spnSecondsPerStep->setRange(FrameTiming::MinSecondsPerStep, FrameTiming::MaxSecondsPerStep);
     spnSecondsPerStep->setDecimals(1);
     spnSecondsPerStep->setSingleStep(0.1);
     spnSecondsPerStep->setValue(AnimationFirstSecondsPerStep);
