@@ -1,6 +1,6 @@
 #pragma once
-// The choices the user makes beside the described ones: kept for the rest of the run, and from run to run in the
-// user's settings file.
+// The user's lasting choices, all but the mutation rate and the Genes menu: kept for the rest of the run, and from run
+// to run in the user's settings file.
 
 #include "core/settings/UserSettings.h"
 

@@ -23,7 +23,8 @@ public:
     Run(const Run&) = delete;
     Run& operator=(const Run&) = delete;
 
-    // Steps 2 to 5 of the Open command, the window's frame at corner when one is given before it is shown.
+    // Opens a new picture named as the name box says, its genes read from that file or bred from the ticked
+    // pictures, and shows and draws it; the window's frame at corner when one is given before it is shown.
     // The rate box is the caller's to check.
     std::shared_ptr<clsObject> openPicture(std::optional<QPoint> corner = std::nullopt);
     // The Open command with fileName as the name typed: the boxes keep what they show. The rate box is the caller's

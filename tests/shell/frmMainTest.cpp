@@ -212,7 +212,7 @@ QStringList captionsIn(const QWidget* menu)
     return captions;
 }
 
-// The described menus keep their places; Pictures goes between Genes and Info.
+// File, Genes and Info keep their places; Pictures goes between Genes and Info.
 TEST_F(frmMainTest, MenuBarHoldsFileGenesPicturesInfo)
 {
     EXPECT_THAT(captionsIn(window->menuBar()), ElementsAre("&File", "&Genes", "&Pictures", "&Info"));

@@ -1,6 +1,6 @@
 #pragma once
-// The choices a user makes beside the described ones that last from run to run: how pictures and animations are
-// exported, the litter size, where each file dialog starts and how big the resizable windows are.
+// The choices a user makes that last from run to run, unlike the mutation rate and the Genes menu: how pictures and
+// animations are exported, the litter size, where each file dialog starts and how big the resizable windows are.
 
 #include "core/export/ExportSettings.h"
 
