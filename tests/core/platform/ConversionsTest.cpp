@@ -75,8 +75,12 @@ void expectGrammar(const NumberRow& row, Conv::Separator separator)
     const std::optional<double> parsed = Conv::parseNumber(text, separator);
     ASSERT_EQ(parsed.has_value(), row.value.has_value());
     if (row.value) {
+        const double converted = Conv::toDouble(text, separator);
         EXPECT_EQ(*parsed, *row.value);
-        EXPECT_EQ(Conv::toDouble(text, separator), *row.value);
+        EXPECT_EQ(converted, *row.value);
+        // Equality cannot tell -0 from 0.
+        EXPECT_EQ(std::signbit(*parsed), std::signbit(*row.value));
+        EXPECT_EQ(std::signbit(converted), std::signbit(*row.value));
     } else {
         EXPECT_EQ(errorOf([&] { Conv::toDouble(text, separator); }), RuntimeError::TypeMismatch);
     }
