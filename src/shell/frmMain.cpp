@@ -116,10 +116,9 @@ void frmMain::createControls()
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(Twips::toPixels(1200, 600, 1455, 375));
 
-    // The name box has no caption of its own: it holds the name of the picture's file.
+    // The rate box is named after its label; the name box has no caption of its own: it holds the name of the
+    // picture's file.
     txtMutationRate->setAccessibleName(lblMutationRate->text());
-    lblMutationRate->setAccessibleName(lblMutationRate->text());
-    btnOpen->setAccessibleName(btnOpen->text());
     txtName->setAccessibleName(QStringLiteral("Name"));
     // Files dropped anywhere on the window open as pictures, the boxes included, rather than put text in a box.
     setAcceptDrops(true);

@@ -92,11 +92,9 @@ void AnimationWindow::createControls()
     spnSecondsPerStep->setValue(AnimationFirstSecondsPerStep);
     auto* lblSecondsPerStep = new QLabel(QStringLiteral("&Seconds per step:"), this);
     lblSecondsPerStep->setBuddy(spnSecondsPerStep);
-    lblSecondsPerStep->setAccessibleName(QStringLiteral("Seconds per step"));
 
     cbxBackAndForth = new QCheckBox(QStringLiteral("&Back and forth"), this);
     cbxBackAndForth->setObjectName(QStringLiteral("cbxBackAndForth"));
-    cbxBackAndForth->setAccessibleName(QStringLiteral("Back and forth"));
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(sldPosition, 1);

@@ -31,7 +31,6 @@ QLabel* DialogWindow::addLabel(const char* name, const QString& text, int left, 
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(Twips::toPixels(left, top, width, height));
-    label->setAccessibleName(text.simplified());
     return label;
 }
 
@@ -41,7 +40,6 @@ QPushButton* DialogWindow::addButton(const char* name, const QString& text, int 
     button->setObjectName(QString::fromLatin1(name));
     button->setDefault(true);
     button->setGeometry(Twips::toPixels(left, top, width, height));
-    button->setAccessibleName(text);
     return button;
 }
 

@@ -125,13 +125,10 @@ GenesEditor::GenesEditor(
     btnRevert->setObjectName(QStringLiteral("btnRevert"));
     btnRevert->setEnabled(false);
 
-    // What a screen reader says of each control.
+    // What a screen reader says of each control without a caption of its own.
     tblGenes->setAccessibleName(QStringLiteral("Genes"));
     lblMessage->setAccessibleName(QStringLiteral("Message"));
     picPreview->setAccessibleName(QStringLiteral("Picture %1 as edited").arg(id));
-    for (QAbstractButton* button :
-        std::initializer_list<QAbstractButton*> { cbxWholeTree, btnOpenAsNew, btnSaveAs, btnRevert })
-        button->setAccessibleName(button->text());
     M_Gene->setAccessibleName(QStringLiteral("Gene"));
 
     auto* table = new QVBoxLayout;

@@ -17,8 +17,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include <initializer_list>
-
 namespace {
 
 // A control's name for screen readers: its caption without its access key.
@@ -81,11 +79,8 @@ FileExportDialog::FileExportDialog(QWidget* parent, const QString& title, const 
     m_form->addRow(QString(), cbxTransparent);
     m_form->addRow(buttons);
 
-    for (QWidget* control : std::initializer_list<QWidget*> {
-             lblFile, lblScale, btnBrowse, cbxWholeTree, cbxSmooth, cbxTransparent, btnExport, btnCancel })
-        control->setAccessibleName(spokenName(control->property("text").toString()));
-    txtFile->setAccessibleName(lblFile->accessibleName());
-    spnScale->setAccessibleName(lblScale->accessibleName());
+    txtFile->setAccessibleName(spokenName(lblFile->text()));
+    spnScale->setAccessibleName(spokenName(lblScale->text()));
 
     setTabOrder(txtFile, btnBrowse);
     setTabOrder(btnBrowse, spnScale);
@@ -108,8 +103,7 @@ void FileExportDialog::addFieldAfterScale(const QString& caption, QWidget* field
     m_form->getWidgetPosition(spnScale, &row, &role);
     auto* label = new QLabel(caption, this);
     label->setBuddy(field);
-    label->setAccessibleName(spokenName(caption));
-    field->setAccessibleName(label->accessibleName());
+    field->setAccessibleName(spokenName(caption));
     m_form->insertRow(row + 1, label, field);
     setTabOrder(spnScale, field);
     setTabOrder(field, cbxWholeTree);

@@ -37,7 +37,6 @@ LargeView::LargeView(qint16 id, const GeneticCode& code, Drawing::Flags flags, Q
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QStringLiteral("Picture %1").arg(id));
-    setAccessibleName(windowTitle());
     resize(Twips::toPixels(Drawing::WindowFrame.width()) * FirstScale,
         Twips::toPixels(Drawing::WindowFrame.height()) * FirstScale);
     Remembered::keepSize(this, QStringLiteral("large view"));

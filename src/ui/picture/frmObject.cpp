@@ -139,13 +139,10 @@ frmObject::frmObject(RunCommands commands, QWidget* parent)
     lblName->setObjectName(QStringLiteral("lblName"));
     lblName->setWordWrap(true);
 
-    // Each control is named for screen readers by its caption; the drawing by what it shows.
+    // Screen readers name the buttons and labels by their captions; the name box by its label, the drawing by what
+    // it shows.
     txtName->setAccessibleName(QStringLiteral("Name"));
-    btnSave->setAccessibleName(btnSave->text());
     picDraw->setAccessibleName(QStringLiteral("Picture"));
-    btnDone->setAccessibleName(btnDone->text());
-    cbxParent->setAccessibleName(cbxParent->text());
-    lblName->setAccessibleName(QStringLiteral("Name"));
 
     m_surface.setFinishedHandler([this] {
         picDraw->setAccessibleDescription(pictureDrawingDescription(Tag, m_counted.segments()));

@@ -3,7 +3,6 @@
 #include "core/journal/JournalFolder.h"
 #include "ui/windows/Guard.h"
 
-#include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QHeaderView>
@@ -60,12 +59,10 @@ RecoverRunDialog::RecoverRunDialog(QString folder, std::function<QString()> curr
     connect(m_list, &QTreeWidget::currentItemChanged, this, [this] { updateButtons(); });
     connect(m_list, &QTreeWidget::itemActivated, this, [this] { reopenSelected(false); });
 
-    // Each control is named for screen readers by its caption; the list by what it holds.
+    // Screen readers name the buttons by their captions; the list by what it holds, and the long label in short.
     label->setAccessibleName(QStringLiteral("Earlier runs"));
     label->setAccessibleDescription(label->text());
     m_list->setAccessibleName(QStringLiteral("Earlier runs"));
-    for (QAbstractButton* button : buttons->buttons())
-        button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
