@@ -67,6 +67,16 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
+    // Changes line index (from 0) of the journal at path.
+    static void changeLine(const QString& path, int index, const std::function<void(QByteArray& line)>& change)
+    {
+        QList<QByteArray> lines = bytesOf(path).split('\n');
+        change(lines[index]);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(lines.join('\n'));
+    }
+
     QString runs = path(QStringLiteral("runs"));
     Journal journal { runs, QDateTime(QDate(2026, 12, 8), QTime(12, 0)) };
 };
@@ -97,16 +107,8 @@ TEST_P(RecoverRunNewerRun, TheNewestRunThatCanBeRecoveredIsSelected)
 {
     const NewerRun& newer = GetParam();
     writeRun(QDateTime(QDate(2026, 12, 9), QTime(8, 0)), newer.count, newer.closed, RunEnding::Exit);
-    if (newer.damaged) {
-        QFile file(JournalFolder::readAll(runs)[0].path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        QList<QByteArray> lines = file.readAll().split('\n');
-        file.close();
-        lines[1] = "not a record";
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(lines.join('\n'));
-        file.close();
-    }
+    if (newer.damaged)
+        changeLine(JournalFolder::readAll(runs)[0].path, 1, [](QByteArray& line) { line = "not a record"; });
     RecoverRunDialog* dialog = showDialog();
     ASSERT_EQ(dialog->list()->topLevelItemCount(), 3);
     EXPECT_EQ(dialog->selectedRun(), 1);
@@ -200,16 +202,9 @@ TEST_F(RecoverRunTest, DeleteAsksFirstAndNoKeepsTheJournal)
 
 TEST_F(RecoverRunTest, ADamagedJournalIsListedAsDamagedAndWhatCameBeforeStillRecovers)
 {
-    const QString path = JournalFolder::readAll(runs)[1].path;
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QList<QByteArray> lines = file.readAll().split('\n');
-    file.close();
     // The third picture's record no longer reads: its length is beyond 16 bits.
-    lines[3].replace(lines[3].indexOf("[[") + 2, 3, "99999");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(lines.join('\n'));
-    file.close();
+    changeLine(JournalFolder::readAll(runs)[1].path, 3,
+        [](QByteArray& line) { line.replace(line.indexOf("[[") + 2, 3, "99999"); });
 
     RecoverRunDialog* dialog = showDialog();
     EXPECT_THAT(row(dialog, 1)[3].toStdString(), HasSubstr("damaged at line 4"));
