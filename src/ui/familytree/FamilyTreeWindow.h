@@ -1,7 +1,7 @@
 #pragma once
 // The run's family tree: every picture, open or closed, in generations from the top, lines from parents to children.
 
-#include "ui/familytree/FamilyLayout.h"
+#include "core/history/FamilyLayout.h"
 
 #include <QGraphicsView>
 #include <QHash>
