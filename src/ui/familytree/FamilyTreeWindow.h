@@ -5,6 +5,7 @@
 
 #include <QGraphicsView>
 #include <QHash>
+#include <QPointer>
 #include <QThreadPool>
 
 #include <functional>
@@ -12,9 +13,11 @@
 
 class PictureNode;
 class QGraphicsLineItem;
+class QProgressDialog;
 class QGraphicsScene;
 class RunHistory;
 struct PictureRecord;
+template <typename T> class QFutureWatcher;
 
 class FamilyTreeWindow final : public QGraphicsView {
     Q_OBJECT
@@ -51,6 +54,10 @@ public:
     void saveGeneticCode(qint16 id, const QString& fileName);
     // Writes the whole tree of pictures as PNG or SVG, by the name's suffix.
     void exportTree(const QString& fileName);
+    // Starts writing every picture of the run as a web page into folder, a new or empty one, beside the window;
+    // errors show when it ends.
+    void exportWebPage(const QString& folder);
+    bool isExportingWebPage() const;
     // Zooms by factor, keeping the point under the pointer still.
     void zoomBy(double factor);
     // Makes every missing thumbnail now, on this thread.
@@ -75,6 +82,8 @@ private:
     PictureNode* nodeAt(const QPoint& viewPoint) const;
     void askSaveGeneticCode(qint16 id);
     void askExportTree();
+    void askExportWebPage();
+    void webPageEnded();
 
     struct Line {
         qint16 parent;
@@ -91,4 +100,7 @@ private:
     QColor m_background;
     // Thumbnails are drawn here; pending ones are dropped when the window goes.
     QThreadPool m_thumbnailPool;
+    // The web page being written, and its progress; the window waits for it before it goes.
+    QFutureWatcher<QStringList>* m_webPage;
+    QPointer<QProgressDialog> m_webProgress;
 };
