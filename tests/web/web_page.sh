@@ -12,7 +12,7 @@ work=$(mktemp -d)
 background='#efefef'
 # CSS pixels; at two device pixels to one a 256 pixel thumbnail fills its 128 CSS pixels pixel for pixel. The
 # screenshot is as high as the page.
-window_width=1100
+window_width=1200
 ratio=2
 
 passed=no

@@ -16,7 +16,7 @@ inline constexpr int Spacing = 16;
 // Between a run's generations, for the lines from parents to children.
 inline constexpr int GenerationGap = 40;
 // Left of a run's pictures, for the headings of its generations, where no line runs.
-inline constexpr int Gutter = 128;
+inline constexpr int Gutter = 144;
 // A run's generations fill lines of this many pictures.
 inline constexpr int PerLine = 6;
 // Narrower than this (a phone), and in print, a run's pictures flow in their generations, without lines; wider,

@@ -116,7 +116,7 @@ figcaption span {
   .run .lines { display: none; }
   .run section { display: flex; flex-wrap: wrap; gap: %2px; margin-bottom: %2px; }
   .run h2 { position: static; flex-basis: 100%; }
-  .run figure { position: static; }
+  .run figure { position: static; height: auto; }
 }
 @media (max-width: %10px) {
   body { padding: 8px; }
