@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -48,7 +49,16 @@ QString pageFolderTemplate()
 }
 
 double bestSeconds = 0;
+// The processor time of every thread together: on a machine shared with other work, what the run costs.
+double bestProcessorSeconds = 0;
 double indexBytes = 0;
+
+double processorSeconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
 
 void BM_WebPageOfARunOf1000FullTrees(benchmark::State& state)
 {
@@ -58,12 +68,15 @@ void BM_WebPageOfARunOf1000FullTrees(benchmark::State& state)
         QTemporaryDir parent(pageFolderTemplate());
         const QString folder = parent.filePath(QStringLiteral("page"));
         const auto start = std::chrono::steady_clock::now();
+        const double processorStart = processorSeconds();
         const WebPage::Outcome outcome = WebPage::writeRun(folder, run, options);
+        const double processor = processorSeconds() - processorStart;
         const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(wall.count());
         if (!outcome.written || !outcome.leftOut.empty())
             state.SkipWithError("the page was not written whole");
         bestSeconds = bestSeconds > 0 ? std::min(bestSeconds, wall.count()) : wall.count();
+        bestProcessorSeconds = bestProcessorSeconds > 0 ? std::min(bestProcessorSeconds, processor) : processor;
         indexBytes = static_cast<double>(QFileInfo(QDir(folder).filePath(QStringLiteral("index.html"))).size());
     }
     state.counters["threads"] = QThread::idealThreadCount();
@@ -74,9 +87,10 @@ BENCHMARK(BM_WebPageOfARunOf1000FullTrees)->Iterations(3)->UseManualTime()->Unit
 const bool webPageSummary = (BenchSummary::add([](const std::map<std::string, double>&) {
     if (bestSeconds <= 0)
         return;
-    std::printf("web page of a run of %d full trees on %d threads: %.2f s (target at most 5 s); index.html %.0f KB "
-                "(target at most 1024 KB)\n",
-        RunPictures, QThread::idealThreadCount(), bestSeconds, indexBytes / 1024);
+    const int cores = QThread::idealThreadCount();
+    std::printf("web page of a run of %d full trees on %d threads: %.2f s (target at most 5 s), %.2f s of processor "
+                "time, %.2f s for each core; index.html %.0f KB (target at most 1024 KB)\n",
+        RunPictures, cores, bestSeconds, bestProcessorSeconds, bestProcessorSeconds / cores, indexBytes / 1024);
 }),
     true);
 
