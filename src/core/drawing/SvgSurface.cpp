@@ -10,17 +10,11 @@
 
 namespace {
 
-// Millimetres are what the document's size has always been given in; 96 CSS pixels to the inch.
+// The size is given in millimetres at 96 CSS pixels to the inch, so that 100 % shows the picture at its scale.
 constexpr double MillimetresPerPixel = 25.4 / 96.0;
 
-void appendNumber(QByteArray& out, double value)
-{
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    out.append(text, end - text);
-}
-
-void appendNumber(QByteArray& out, float value)
+// The shortest text that reads back as the same number.
+template <typename Number> void appendNumber(QByteArray& out, Number value)
 {
     char text[32];
     const auto end = std::to_chars(text, text + sizeof text, value).ptr;
@@ -52,6 +46,28 @@ void appendPen(QByteArray& out, int colour, int penWidth, int outerColour, int o
         appendNumber(out, static_cast<double>(penWidth) * Twips::perPixel);
         out.append('"');
     }
+}
+
+// The frame filled with the background.
+void appendBackground(QByteArray& out, const QRectF& frame, const QColor& background)
+{
+    out.append("<rect");
+    const std::pair<const char*, double> place[] = { { " x=\"", frame.x() }, { " y=\"", frame.y() },
+        { " width=\"", frame.width() }, { " height=\"", frame.height() } };
+    for (const auto& [name, value] : place) {
+        out.append(name);
+        appendNumber(out, value);
+        out.append('"');
+    }
+    out.append(" fill=\"");
+    out.append(background.name(QColor::HexRgb).toLatin1());
+    out.append('"');
+    if (background.alpha() < 255) {
+        out.append(" fill-opacity=\"");
+        appendNumber(out, background.alphaF());
+        out.append('"');
+    }
+    out.append("/>\n");
 }
 
 // The value most segments have, by the key a segment gives.
@@ -111,25 +127,8 @@ QByteArray SvgSurface::document(const QString& title) const
     out.append("\" xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\">\n<title>");
     out.append(title.toHtmlEscaped().toUtf8());
     out.append("</title>\n<desc>Drawn by Vantrell</desc>\n");
-    if (m_cleared && m_background.alpha() > 0) {
-        out.append("<rect");
-        const std::pair<const char*, double> place[] = { { " x=\"", m_frame.x() }, { " y=\"", m_frame.y() },
-            { " width=\"", m_frame.width() }, { " height=\"", m_frame.height() } };
-        for (const auto& [name, value] : place) {
-            out.append(name);
-            appendNumber(out, value);
-            out.append('"');
-        }
-        out.append(" fill=\"");
-        out.append(m_background.name(QColor::HexRgb).toLatin1());
-        out.append('"');
-        if (m_background.alpha() < 255) {
-            out.append(" fill-opacity=\"");
-            appendNumber(out, m_background.alphaF());
-            out.append('"');
-        }
-        out.append("/>\n");
-    }
+    if (m_cleared && m_background.alpha() > 0)
+        appendBackground(out, m_frame, m_background);
     if (m_segments.empty()) {
         out.append("</svg>\n");
         return out;
