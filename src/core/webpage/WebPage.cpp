@@ -81,10 +81,13 @@ std::vector<WebPicture> galleryPictures(const std::vector<GalleryEntry>& entries
     for (const GalleryEntry& entry : entries) {
         const QFileInfo name(entry.fileName);
         const QString own = name.fileName();
-        const QString base = name.completeBaseName().isEmpty() ? own : name.completeBaseName();
+        // A file named like a thumbnail or an SVG keeps its suffix in theirs: "tree.png.png" beside "tree.png".
+        const QString suffix = name.suffix().toLower();
+        const bool wholeName = name.completeBaseName().isEmpty() || suffix == u"png" || suffix == u"svg";
+        const QString base = wholeName ? own : name.completeBaseName();
         WebPicture picture;
         for (int n = 1;; ++n) {
-            picture.stem = n == 1 ? base : QStringLiteral("%1-%2").arg(base).arg(n);
+            picture.stem = n == 1 ? base : QStringLiteral("%1-%2").arg(base, QString::number(n));
             if (n == 1)
                 picture.geneFileName = own;
             else if (base == own)
