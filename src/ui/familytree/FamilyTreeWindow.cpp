@@ -8,6 +8,7 @@
 #include "core/history/RunHistory.h"
 #include "core/platform/RuntimeError.h"
 #include "core/webpage/WebPage.h"
+#include "ui/export/WebPageExport.h"
 #include "ui/familytree/PictureNode.h"
 #include "ui/windows/DroppedFiles.h"
 #include "ui/windows/Guard.h"
@@ -22,20 +23,15 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
-#include <QProgressDialog>
-#include <QPromise>
 #include <QSvgGenerator>
 #include <QWheelEvent>
-#include <QtConcurrent>
 
 #include <cmath>
-#include <new>
 
 namespace {
 
@@ -58,30 +54,6 @@ QImage thumbnailOf(const GeneticCode& code, Drawing::Flags flags, const QColor& 
     }
 }
 
-// Writing a web page that ends sooner shows no progress.
-constexpr int WebPageProgressAfterMilliseconds = 500;
-
-// Runs beside the window, on copies of its own; gives what was left out, or why nothing was written.
-void writeWebPage(QPromise<QStringList>& promise, const QString& folder, const std::vector<PictureRecord>& pictures,
-    const Drawing::RenderOptions& options)
-{
-    QStringList errors;
-    try {
-        const WebPage::Outcome outcome = WebPage::writeRun(folder, pictures, options, 0, [&promise](int done, int) {
-            promise.setProgressValue(done);
-            return !promise.isCanceled();
-        });
-        for (const WebPage::LeftOut& leftOut : outcome.leftOut)
-            errors.append(QStringLiteral("Picture %1 is left out of the web page: %2")
-                              .arg(QString::number(pictures[leftOut.index].id), leftOut.error));
-    } catch (const RuntimeError& error) {
-        errors.append(error.message());
-    } catch (const std::bad_alloc&) {
-        errors.append(QStringLiteral("%1 (error 7)").arg(RuntimeError::standardText(RuntimeError::OutOfMemory)));
-    }
-    promise.addResult(errors);
-}
-
 QString openText(bool open)
 {
     return open ? QStringLiteral("open") : QStringLiteral("closed");
@@ -96,7 +68,7 @@ FamilyTreeWindow::FamilyTreeWindow(RunHistory& history, Commands commands, QWidg
     , m_scene(new QGraphicsScene(this))
     , m_layout(PictureNode::size() + QSizeF(Spacing, Spacing), GenerationGap, PicturesPerLine)
     , m_background(Drawing::windowBackground())
-    , m_webPage(new QFutureWatcher<QStringList>(this))
+    , m_webPage(new WebPageExport(this))
 {
     setWindowTitle(QStringLiteral("Family Tree"));
     setScene(m_scene);
@@ -129,14 +101,10 @@ FamilyTreeWindow::FamilyTreeWindow(RunHistory& history, Commands commands, QWidg
     });
     connect(&m_history, &RunHistory::pictureClosed, this, &FamilyTreeWindow::showOpen);
     connect(&m_history, &RunHistory::pictureShownAgain, this, &FamilyTreeWindow::showOpen);
-    Guard::connect(m_webPage, &QFutureWatcher<QStringList>::finished, this, &FamilyTreeWindow::webPageEnded);
 }
 
 FamilyTreeWindow::~FamilyTreeWindow()
 {
-    // A page left unfinished takes away what it wrote.
-    m_webPage->cancel();
-    m_webPage->waitForFinished();
     m_thumbnailPool.clear();
     m_thumbnailPool.waitForDone();
 }
@@ -402,19 +370,7 @@ void FamilyTreeWindow::askExportTree()
 
 void FamilyTreeWindow::askExportWebPage()
 {
-    const QString folderName = QStringLiteral("export web page");
-    auto* dialog = new QFileDialog(this, QStringLiteral("Export as Web Page"), Remembered::folder(folderName));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setFileMode(QFileDialog::Directory);
-    dialog->setOption(QFileDialog::ShowDirsOnly);
-    dialog->setLabelText(QFileDialog::Accept, QStringLiteral("Export"));
-    connect(dialog, &QFileDialog::fileSelected, this, [this, folderName](const QString& folder) {
-        Guard::run(this, [&] {
-            Remembered::keepFolder(folderName, folder);
-            exportWebPage(folder);
-        });
-    });
-    dialog->open();
+    m_webPage->ask([this](const QString& folder) { exportWebPage(folder); });
 }
 
 bool FamilyTreeWindow::isExportingWebPage() const
@@ -424,36 +380,16 @@ bool FamilyTreeWindow::isExportingWebPage() const
 
 void FamilyTreeWindow::exportWebPage(const QString& folder)
 {
-    if (isExportingWebPage())
-        return;
     const std::vector<PictureRecord>& pictures = m_history.pictures();
-    auto* progress = new QProgressDialog(QStringLiteral("Writing the web page into \"%1\"...").arg(folder),
-        QStringLiteral("Cancel"), 0, static_cast<int>(pictures.size()), this);
-    progress->setObjectName(QStringLiteral("WebPageProgress"));
-    progress->setWindowTitle(QStringLiteral("Export as Web Page"));
-    progress->setWindowModality(Qt::WindowModal);
-    progress->setAutoClose(false);
-    progress->setAutoReset(false);
-    progress->setMinimumDuration(WebPageProgressAfterMilliseconds);
-    progress->setValue(0);
-    m_webProgress = progress;
-    connect(progress, &QProgressDialog::canceled, m_webPage, &QFutureWatcher<QStringList>::cancel);
-    connect(m_webPage, &QFutureWatcher<QStringList>::progressValueChanged, progress, &QProgressDialog::setValue);
-    m_webPage->setFuture(QtConcurrent::run(writeWebPage, folder, pictures, WebPage::defaultOptions()));
-}
-
-void FamilyTreeWindow::webPageEnded()
-{
-    if (m_webProgress) {
-        m_webProgress->hide();
-        m_webProgress->deleteLater();
-    }
-    // Stopped: nothing was left behind, and there is nothing to say.
-    const QFuture<QStringList> future = m_webPage->future();
-    if (future.isCanceled() || future.resultCount() == 0)
-        return;
-    if (const QStringList errors = future.result(); !errors.isEmpty())
-        Guard::ShowError(this, errors.join(u'\n'));
+    m_webPage->start(folder, static_cast<int>(pictures.size()),
+        [pictures, options = WebPage::defaultOptions()](const QString& into, const WebPage::Progress& progress) {
+            QStringList errors;
+            const WebPage::Outcome outcome = WebPage::writeRun(into, pictures, options, 0, progress);
+            for (const WebPage::LeftOut& leftOut : outcome.leftOut)
+                errors.append(QStringLiteral("Picture %1 is left out of the web page: %2")
+                                  .arg(QString::number(pictures[leftOut.index].id), leftOut.error));
+            return errors;
+        });
 }
 
 void FamilyTreeWindow::saveGeneticCode(qint16 id, const QString& fileName)

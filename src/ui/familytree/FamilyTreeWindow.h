@@ -5,7 +5,6 @@
 
 #include <QGraphicsView>
 #include <QHash>
-#include <QPointer>
 #include <QThreadPool>
 
 #include <functional>
@@ -13,11 +12,10 @@
 
 class PictureNode;
 class QGraphicsLineItem;
-class QProgressDialog;
 class QGraphicsScene;
 class RunHistory;
 struct PictureRecord;
-template <typename T> class QFutureWatcher;
+class WebPageExport;
 
 class FamilyTreeWindow final : public QGraphicsView {
     Q_OBJECT
@@ -83,7 +81,6 @@ private:
     void askSaveGeneticCode(qint16 id);
     void askExportTree();
     void askExportWebPage();
-    void webPageEnded();
 
     struct Line {
         qint16 parent;
@@ -100,7 +97,5 @@ private:
     QColor m_background;
     // Thumbnails are drawn here; pending ones are dropped when the window goes.
     QThreadPool m_thumbnailPool;
-    // The web page being written, and its progress; the window waits for it before it goes.
-    QFutureWatcher<QStringList>* m_webPage;
-    QPointer<QProgressDialog> m_webProgress;
+    WebPageExport* m_webPage;
 };
