@@ -34,7 +34,7 @@ fail() {
 chromium_at() {
     chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run --disable-background-networking \
         --disable-component-update --disable-sync --user-data-dir="$(mktemp -d "$work/profile.XXXXXX")" \
-        --hide-scrollbars --force-device-scale-factor=$ratio "$@" 2>>"$work/chromium.log"
+        --hide-scrollbars --force-device-scale-factor=$ratio --virtual-time-budget=10000 "$@" 2>>"$work/chromium.log"
 }
 
 # Every link and source of the page, and of its style sheet, is relative and names a file in the folder; no script.
