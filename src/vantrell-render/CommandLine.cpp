@@ -4,6 +4,7 @@
 #include "core/export/AnimationRender.h"
 #include "core/platform/CommandLineHelp.h"
 #include "core/thumbnails/ThumbnailImage.h"
+#include "core/webpage/WebPage.h"
 #include "vantrell-render/JobList.h"
 #include "vantrell-render/RandomCodes.h"
 
@@ -37,8 +38,9 @@ struct Refusal {
 
 void addOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QStringLiteral("Renders Vantrell genetic code files as PNG, SVG or PDF pictures, "
-                                                    "or morphs them into an animated WebP or GIF, without a display."));
+    parser.setApplicationDescription(
+        QStringLiteral("Renders Vantrell genetic code files as PNG, SVG or PDF pictures, "
+                       "morphs them into an animated WebP or GIF, or shows them on a web page, without a display."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Genetic code files to render, in this order."),
         QStringLiteral("FILE..."));
     parser.addOptions({
@@ -83,6 +85,11 @@ void addOptions(QCommandLineParser& parser)
         { QStringLiteral("fps"), QStringLiteral("With --animate: frames per second, 1 to 60 (default 30)."),
             QStringLiteral("F"), QStringLiteral("30") },
     });
+    parser.addOption({ QStringLiteral("web"),
+        QStringLiteral("Write the FILEs, in their order, as one web page into the new or empty folder DIR: index.html, "
+                       "its style sheet, and each picture's thumbnail, SVG (at scale 4 unless -s says otherwise) and "
+                       "genetic code file. Usage: --web DIR FILE..."),
+        QStringLiteral("DIR") });
     parser.addOption({ QStringLiteral("thumbnail"),
         QStringLiteral("Only write the thumbnail of the one FILE as the PNG file OUT: its whole tree fitted into N x N "
                        "pixels, smooth, on a transparent background, as file managers ask for it. Usage: --thumbnail N "
@@ -152,6 +159,19 @@ void readAnimation(const QCommandLineParser& parser, RenderRequest& request)
     }
 }
 
+// --web: the files as one web page in the folder given, drawn with the drawing options.
+void readWeb(const QCommandLineParser& parser, RenderRequest& request)
+{
+    for (const char* option : { "output", "output-dir", "format", "sheet", "columns", "random", "seed", "prefix",
+             "animate", "seconds-per-step", "fps" })
+        refuseTogether(parser, QStringLiteral("web"), QString::fromLatin1(option));
+    request.web = parser.value(QStringLiteral("web"));
+    if (request.web.isEmpty())
+        throw Refusal { QStringLiteral("--web needs a folder name") };
+    if (request.files.isEmpty())
+        throw Refusal { QStringLiteral("--web needs genetic code files to show") };
+}
+
 // The one thumbnail file managers ask for, with no other option.
 RenderRequest thumbnailRequestOf(const QCommandLineParser& parser)
 {
@@ -191,8 +211,12 @@ RenderRequest requestOf(const QCommandLineParser& parser)
     }
 
     Drawing::RenderOptions& options = request.settings.options;
-    options.scale = integer(parser, QStringLiteral("scale"), Drawing::MinScale, Drawing::MaxScale,
-        QStringLiteral("a whole number from %1 to %2").arg(Drawing::MinScale).arg(Drawing::MaxScale));
+    const bool web = parser.isSet(QStringLiteral("web"));
+    // A web page's SVGs are Export Picture's, at four times the window's size, unless the scale is given.
+    options.scale = web && !parser.isSet(QStringLiteral("scale"))
+        ? WebPage::defaultOptions().scale
+        : integer(parser, QStringLiteral("scale"), Drawing::MinScale, Drawing::MaxScale,
+            QStringLiteral("a whole number from %1 to %2").arg(Drawing::MinScale).arg(Drawing::MaxScale));
     options.frame = parser.isSet(QStringLiteral("whole")) ? Drawing::Frame::WholeTree : Drawing::Frame::Window;
     refuseTogether(parser, QStringLiteral("smooth"), QStringLiteral("no-smooth"));
     // At scale 1 the picture is the window's own, pixel for pixel; above it, jagged steps would grow with it.
@@ -211,6 +235,13 @@ RenderRequest requestOf(const QCommandLineParser& parser)
         options.background = Qt::transparent;
     request.settings.flags.useDone = !parser.isSet(QStringLiteral("no-done"));
     request.settings.flags.useDraw = parser.isSet(QStringLiteral("draw"));
+    if (parser.isSet(QStringLiteral("threads")))
+        request.threads = integer(parser, QStringLiteral("threads"), 1, MaxThreads,
+            QStringLiteral("a whole number from 1 to %1").arg(MaxThreads));
+    if (web) {
+        readWeb(parser, request);
+        return request;
+    }
     if (parser.isSet(QStringLiteral("animate"))) {
         readAnimation(parser, request);
         return request;
@@ -243,9 +274,6 @@ RenderRequest requestOf(const QCommandLineParser& parser)
         if (request.prefix.isEmpty())
             throw Refusal { QStringLiteral("--prefix needs some text") };
     }
-    if (parser.isSet(QStringLiteral("threads")))
-        request.threads = integer(parser, QStringLiteral("threads"), 1, MaxThreads,
-            QStringLiteral("a whole number from 1 to %1").arg(MaxThreads));
 
     const qsizetype inputs = request.files.size() + request.randomCount;
     if (inputs == 0)

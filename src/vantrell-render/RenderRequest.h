@@ -38,6 +38,8 @@ struct RenderRequest {
     bool animate = false;
     double secondsPerStep = 1.0;
     int framesPerSecond = 30;
+    // --web: the new or empty folder the files are written into as one web page.
+    QString web;
     // --thumbnail: the side of the one square thumbnail of files' only file, written as output; 0 for none.
     int thumbnail = 0;
 };

@@ -7,6 +7,7 @@
 #include "vantrell-render/JobRunner.h"
 #include "vantrell-render/ParallelRun.h"
 #include "vantrell-render/RandomCodes.h"
+#include "vantrell-render/WebRun.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +20,8 @@ QStringList run(const RenderRequest& request)
 {
     if (request.animate)
         return AnimationRun::run(request);
+    if (!request.web.isEmpty())
+        return WebRun::run(request);
     if (!request.outputDir.isEmpty())
         QDir().mkpath(request.outputDir);
 

@@ -67,6 +67,25 @@ TEST_P(RenderBadFileTest, FailsNamingTheFileAndRendersTheOthers)
     EXPECT_EQ(QImage(path("sheet.png")).size(), QSize(2 * 8 + 2 * 113 + 8, 2 * 8 + 105 + 16));
 }
 
+TEST_P(RenderBadFileTest, IsLeftOutOfTheWebPageOfTheOthers)
+{
+    writeSample(path("first.gen"));
+    writeSample(path("last.gen"));
+    const QString bad = GetParam().make(dir.path());
+
+    const ToolRun result = run({ "--web", "page", "first.gen", bad, "last.gen" });
+
+    EXPECT_EQ(result.exitCode, 1);
+    const QString err = QString::fromLocal8Bit(result.err);
+    EXPECT_TRUE(err.startsWith(QStringLiteral("vantrell-render: "))) << err.toStdString();
+    EXPECT_TRUE(err.contains(QLatin1String(GetParam().reason))) << err.toStdString();
+    EXPECT_EQ(err.count(u'\n'), 1) << err.toStdString();
+    EXPECT_EQ(entries(path("page/pictures")),
+        QStringList({ "first.gen", "first.png", "first.svg", "last.gen", "last.png", "last.svg" }));
+    EXPECT_EQ(readFile(path("page/pictures/first.gen")), readFile(path("first.gen")));
+    EXPECT_EQ(QString::fromUtf8(readFile(path("page/index.html"))).count(QStringLiteral("<figure>")), 2);
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, RenderBadFileTest,
     testing::Values(BadFileCase { "Missing", [](const QString&) { return QStringLiteral("missing.gen"); },
                         "No such file or directory (error 76)" },
@@ -159,6 +178,8 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, RenderUsageTest,
         UsageCase { "BackgroundAndTransparent", { "tree.gen", "-o", "t.png", "--background", "red", "--transparent" },
             "--background and --transparent" },
         UsageCase { "NoFile", { "-d", "out" }, "no genetic code file" },
+        UsageCase { "WebAndFolder", { "--web", "page", "tree.gen", "-d", "out" }, "--web and --output-dir cannot" },
+        UsageCase { "WebOfNoFile", { "--web", "page" }, "--web needs genetic code files" },
         UsageCase { "NothingToWrite", { "tree.gen" }, "nothing to write" },
         UsageCase { "OutputForTwoFiles", { "tree.gen", "a/x/tree.gen", "-o", "t.png" }, "--output writes one" },
         UsageCase { "OutputAndFolder", { "tree.gen", "-o", "t.png", "-d", "out" }, "--output and --output-dir" },

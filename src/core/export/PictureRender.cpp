@@ -1,8 +1,8 @@
 #include "core/export/PictureRender.h"
 
 #include "core/drawing/PainterSurface.h"
+#include "core/drawing/SvgSurface.h"
 #include "core/drawing/TreeDrawing.h"
-#include "core/export/SvgCompactor.h"
 #include "core/files/ReplaceFile.h"
 #include "core/platform/RuntimeError.h"
 #include "core/platform/Twips.h"
@@ -12,7 +12,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
@@ -221,20 +220,10 @@ QByteArray renderPng(const GeneticCode& code, Flags flags, const RenderOptions& 
 QByteArray renderSvg(const GeneticCode& code, Flags flags, const RenderOptions& options, const QString& title)
 {
     const QRectF frame = exportFrame(code, flags, options);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setResolution(VectorDotsPerInch);
-    generator.setSize(pixelSize(frame, options.scale));
-    // The painter draws in twips; the view box takes them to the document's size.
-    generator.setViewBox(frame);
-    generator.setTitle(title);
-    generator.setDescription(QStringLiteral("Drawn by Vantrell"));
-    QPainter painter(&generator);
-    paintPicture(painter, code, flags, frame, options.background, false);
-    painter.end();
-    return SvgCompactor::compact(buffer.data());
+    SvgSurface surface(frame, pixelSize(frame, options.scale), options.background);
+    surface.Clear();
+    drawTree(code, flags, surface);
+    return surface.document(title);
 }
 
 void preparePdf(QPdfWriter& writer, QSize pixels, const QString& title)

@@ -1,5 +1,6 @@
 #include "core/history/BirthRecord.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QStringList>
 
@@ -124,4 +125,37 @@ QString BirthRecord::describe(Drawing::Flags flags)
 {
     const auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
     return QStringLiteral("Done %1, Draw %2").arg(onOff(flags.useDone), onOff(flags.useDraw));
+}
+
+QString BirthRecord::summary() const
+{
+    switch (kind) {
+    case Kind::File: {
+        QString text = QStringLiteral("opened from %1").arg(QFileInfo(file).fileName());
+        if (!parents.empty())
+            text += QStringLiteral(", as saved by %1").arg(idList(parents));
+        return text;
+    }
+    case Kind::Bred:
+        return QStringLiteral("bred from %1").arg(idList(parents));
+    case Kind::Random:
+        return QStringLiteral("random");
+    case Kind::Copy:
+        if (!ofRun.isEmpty())
+            return QStringLiteral("picture %1 of an earlier run").arg(copyOf);
+        return QStringLiteral("copy of %1").arg(copyOf);
+    case Kind::Edited:
+    case Kind::Between:
+        return describe();
+    case Kind::BredInWindow:
+        if (parents.empty())
+            return QStringLiteral("bred in the Breed window");
+        return QStringLiteral("bred in the Breed window from %1").arg(idList(parents));
+    }
+    return {};
+}
+
+QString BirthRecord::altText(qint16 id) const
+{
+    return QStringLiteral("Picture %1, %2").arg(QString::number(id), summary());
 }

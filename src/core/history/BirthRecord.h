@@ -52,6 +52,12 @@ struct BirthRecord {
     QString describe() const;
     // "Done on, Draw off"
     static QString describe(Drawing::Flags flags);
+    // The same in a few words for readers outside the program, with no rate and no folder: "opened from tree.gen",
+    // "bred from 3 and 5", "random", "copy of 7", "picture 7 of an earlier run", "edited from 4", "between 2 and 7",
+    // "bred in the Breed window from 9".
+    QString summary() const;
+    // What the picture id born so shows: "Picture 7, bred from 3 and 5".
+    QString altText(qint16 id) const;
 
     friend bool operator==(const BirthRecord&, const BirthRecord&) = default;
 };

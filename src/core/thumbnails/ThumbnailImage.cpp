@@ -1,6 +1,5 @@
 #include "core/thumbnails/ThumbnailImage.h"
 
-#include "core/drawing/DrawFlags.h"
 #include "core/export/PictureRender.h"
 #include "core/platform/RuntimeError.h"
 
@@ -16,10 +15,9 @@ constexpr int PngQuality = 80;
 
 } // namespace
 
-QImage of(const GeneticCode& code, int side)
+QImage of(const GeneticCode& code, int side, Drawing::Flags flags)
 {
-    return Drawing::renderFitted(
-        code, Drawing::Flags {}, Drawing::Frame::WholeTree, QSize(side, side), 1.0, Qt::transparent, true);
+    return Drawing::renderFitted(code, flags, Drawing::Frame::WholeTree, QSize(side, side), 1.0, Qt::transparent, true);
 }
 
 QByteArray png(const QImage& image)

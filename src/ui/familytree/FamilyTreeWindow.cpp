@@ -7,6 +7,8 @@
 #include "core/genefile/GeneFileWriter.h"
 #include "core/history/RunHistory.h"
 #include "core/platform/RuntimeError.h"
+#include "core/webpage/WebPage.h"
+#include "ui/export/WebPageExport.h"
 #include "ui/familytree/PictureNode.h"
 #include "ui/windows/DroppedFiles.h"
 #include "ui/windows/Guard.h"
@@ -66,6 +68,7 @@ FamilyTreeWindow::FamilyTreeWindow(RunHistory& history, Commands commands, QWidg
     , m_scene(new QGraphicsScene(this))
     , m_layout(PictureNode::size() + QSizeF(Spacing, Spacing), GenerationGap, PicturesPerLine)
     , m_background(Drawing::windowBackground())
+    , m_webPage(new WebPageExport(this))
 {
     setWindowTitle(QStringLiteral("Family Tree"));
     setScene(m_scene);
@@ -302,6 +305,9 @@ void FamilyTreeWindow::contextMenuEvent(QContextMenuEvent* event)
     } else {
         connect(menu.addAction(QStringLiteral("Export &Family Tree...")), &QAction::triggered, this,
             [this] { askExportTree(); });
+        QAction* webPage = menu.addAction(QStringLiteral("Export as &Web Page..."));
+        webPage->setEnabled(!isExportingWebPage());
+        connect(webPage, &QAction::triggered, this, [this] { askExportWebPage(); });
     }
     menu.exec(event->globalPos());
 }
@@ -360,6 +366,30 @@ void FamilyTreeWindow::askExportTree()
         });
     });
     dialog->open();
+}
+
+void FamilyTreeWindow::askExportWebPage()
+{
+    m_webPage->ask([this](const QString& folder) { exportWebPage(folder); });
+}
+
+bool FamilyTreeWindow::isExportingWebPage() const
+{
+    return m_webPage->isRunning();
+}
+
+void FamilyTreeWindow::exportWebPage(const QString& folder)
+{
+    const std::vector<PictureRecord>& pictures = m_history.pictures();
+    m_webPage->start(folder, static_cast<int>(pictures.size()),
+        [pictures, options = WebPage::defaultOptions()](const QString& into, const WebPage::Progress& progress) {
+            QStringList errors;
+            const WebPage::Outcome outcome = WebPage::writeRun(into, pictures, options, 0, progress);
+            for (const WebPage::LeftOut& leftOut : outcome.leftOut)
+                errors.append(QStringLiteral("Picture %1 is left out of the web page: %2")
+                                  .arg(QString::number(pictures[leftOut.index].id), leftOut.error));
+            return errors;
+        });
 }
 
 void FamilyTreeWindow::saveGeneticCode(qint16 id, const QString& fileName)

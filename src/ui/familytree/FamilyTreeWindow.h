@@ -1,7 +1,7 @@
 #pragma once
 // The run's family tree: every picture, open or closed, in generations from the top, lines from parents to children.
 
-#include "ui/familytree/FamilyLayout.h"
+#include "core/history/FamilyLayout.h"
 
 #include <QGraphicsView>
 #include <QHash>
@@ -15,6 +15,7 @@ class QGraphicsLineItem;
 class QGraphicsScene;
 class RunHistory;
 struct PictureRecord;
+class WebPageExport;
 
 class FamilyTreeWindow final : public QGraphicsView {
     Q_OBJECT
@@ -51,6 +52,10 @@ public:
     void saveGeneticCode(qint16 id, const QString& fileName);
     // Writes the whole tree of pictures as PNG or SVG, by the name's suffix.
     void exportTree(const QString& fileName);
+    // Starts writing every picture of the run as a web page into folder, a new or empty one, beside the window;
+    // errors show when it ends.
+    void exportWebPage(const QString& folder);
+    bool isExportingWebPage() const;
     // Zooms by factor, keeping the point under the pointer still.
     void zoomBy(double factor);
     // Makes every missing thumbnail now, on this thread.
@@ -75,6 +80,7 @@ private:
     PictureNode* nodeAt(const QPoint& viewPoint) const;
     void askSaveGeneticCode(qint16 id);
     void askExportTree();
+    void askExportWebPage();
 
     struct Line {
         qint16 parent;
@@ -91,4 +97,5 @@ private:
     QColor m_background;
     // Thumbnails are drawn here; pending ones are dropped when the window goes.
     QThreadPool m_thumbnailPool;
+    WebPageExport* m_webPage;
 };

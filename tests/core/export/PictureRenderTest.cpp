@@ -145,7 +145,7 @@ TEST_P(RenderedTreeTest, SvgHasEverySegmentInItsGenesColourWidthAndRoundCaps)
     EXPECT_EQ(svg.rectangleFills, QStringList { paleGrey.name() });
 }
 
-TEST_P(RenderedTreeTest, CompactingTheSvgChangesNothingShown)
+TEST_P(RenderedTreeTest, CompactedAndDirectSvgShowWhatTheGeneratorDraws)
 {
     const TreeCase& c = GetParam();
     const GeneticCode code = c.code;
@@ -173,6 +173,9 @@ TEST_P(RenderedTreeTest, CompactingTheSvgChangesNothingShown)
         return image;
     };
     EXPECT_TRUE(shown(verbose) == shown(compact));
+    // Export Picture's SVG is written directly, without the generator.
+    EXPECT_TRUE(
+        shown(verbose) == shown(Drawing::renderSvg(code, c.flags, { 1, Drawing::Frame::Window, true, paleGrey }, {})));
 }
 
 TEST_P(RenderedTreeTest, PdfIsOnePageOfTheScaledFrame)

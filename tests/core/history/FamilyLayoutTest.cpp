@@ -1,4 +1,4 @@
-#include "ui/familytree/FamilyLayout.h"
+#include "core/history/FamilyLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,68 @@
+// vantrell-render --web refuses a folder that holds anything, writing nothing.
+
+#include "support/RenderTesting.h"
+
+#include <functional>
+#include <ostream>
+
+namespace {
+
+using namespace RenderTesting;
+
+struct FolderCase {
+    const char* name;
+    // Makes what stands at the page's name "page" in folder.
+    std::function<void(const QString& folder)> make;
+    const char* error;
+};
+
+void PrintTo(const FolderCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+void makeFile(const QString& fileName)
+{
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+}
+
+const char* const notEmpty
+    = "Directory not empty (error 75) in \"page\" (a web page is written only into a new or empty folder)";
+
+class RenderWebFolderTest : public RenderToolTest, public testing::WithParamInterface<FolderCase> { };
+
+TEST_P(RenderWebFolderTest, IsRefusedWritingNothing)
+{
+    writeSample(path("tree.gen"));
+    GetParam().make(dir.path());
+    const QStringList before = entries(path("page"));
+
+    const ToolRun result = run({ "--web", "page", "tree.gen" });
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(QString::fromLocal8Bit(result.err), QStringLiteral("vantrell-render: %1\n").arg(GetParam().error));
+    EXPECT_EQ(entries(path("page")), before);
+    EXPECT_EQ(entries(dir.path()), QStringList({ "page", "tree.gen" }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, RenderWebFolderTest,
+    testing::Values(FolderCase { "HoldsAFile",
+                        [](const QString& folder) {
+                            QDir(folder).mkdir("page");
+                            makeFile(folder + "/page/notes.txt");
+                        },
+                        notEmpty },
+        FolderCase { "HoldsAHiddenFile",
+            [](const QString& folder) {
+                QDir(folder).mkdir("page");
+                makeFile(folder + "/page/.hidden");
+            },
+            notEmpty },
+        FolderCase {
+            "HoldsAnEmptyFolder", [](const QString& folder) { QDir(folder).mkpath("page/pictures"); }, notEmpty },
+        FolderCase { "IsAFile", [](const QString& folder) { makeFile(folder + "/page"); },
+            "Not a directory (error 76) in \"page\"" }),
+    [](const testing::TestParamInfo<FolderCase>& info) { return info.param.name; });
+
+} // namespace
