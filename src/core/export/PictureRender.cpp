@@ -1,5 +1,6 @@
 #include "core/export/PictureRender.h"
 
+#include "core/drawing/CoverageSurface.h"
 #include "core/drawing/PainterSurface.h"
 #include "core/drawing/TreeDrawing.h"
 #include "core/export/SvgCompactor.h"
@@ -204,6 +205,21 @@ QImage renderFittedOver(const QRectF& shown, bool clip, const GeneticCode& code,
         paintPicture(painter, code, flags, shown, background, clip);
     }
     // Only now: a painter on an image with a ratio would work in its logical pixels.
+    image.setDevicePixelRatio(devicePixelRatio);
+    return image;
+}
+
+QImage renderCell(const GeneticCode& code, Flags flags, QSize pixels, qreal devicePixelRatio, const QColor& background)
+{
+    QImage image(pixels, QImage::Format_RGB32);
+    if (image.isNull())
+        throw RuntimeError(RuntimeError::OutOfMemory, RuntimeError::standardText(RuntimeError::OutOfMemory),
+            QStringLiteral("(a %1 x %2 pixel cell)").arg(pixels.width()).arg(pixels.height()));
+    CoverageSurface surface(
+        image, fitInto(frameOf(code, flags, Frame::WholeTree), QRectF(QPointF(0, 0), QSizeF(pixels))), background);
+    surface.Clear();
+    drawTree(code, flags, surface);
+    surface.Finish();
     image.setDevicePixelRatio(devicePixelRatio);
     return image;
 }

@@ -1,0 +1,120 @@
+#include "core/drawing/CoverageSurface.h"
+
+#include "core/drawing/PainterSurface.h"
+#include "core/platform/Twips.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Less than this still showing of a pixel's earlier segments cannot change its colour.
+constexpr float Hidden = 1.0F / 512.0F;
+
+std::uint32_t channel(float value)
+{
+    return static_cast<std::uint32_t>(std::clamp(value + 0.5F, 0.0F, 255.0F));
+}
+
+} // namespace
+
+CoverageSurface::CoverageSurface(QImage& image, const QTransform& toDevice, QColor background)
+    : m_image(image)
+    , m_toDevice(toDevice)
+    , m_background(background)
+{
+}
+
+void CoverageSurface::Clear()
+{
+    m_segments.clear();
+}
+
+void CoverageSurface::SetPenWidth(int pixels)
+{
+    m_radius = static_cast<float>(PainterSurface::penWidthOf(pixels) * Twips::perPixel * m_toDevice.m11() / 2.0);
+}
+
+void CoverageSurface::Line(float x1, float y1, float x2, float y2, int colour)
+{
+    const QPointF from = m_toDevice.map(QPointF(x1, y1));
+    const QPointF to = m_toDevice.map(QPointF(x2, y2));
+    m_segments.push_back({ static_cast<float>(from.x()), static_cast<float>(from.y()), static_cast<float>(to.x()),
+        static_cast<float>(to.y()), m_radius, static_cast<std::uint32_t>(colour) });
+}
+
+void CoverageSurface::Finish()
+{
+    std::vector<Pixel> pixels(static_cast<std::size_t>(m_image.width()) * static_cast<std::size_t>(m_image.height()));
+    for (auto segment = m_segments.crbegin(); segment != m_segments.crend(); ++segment)
+        draw(*segment, pixels);
+    // What still shows of the background.
+    const auto red = static_cast<float>(m_background.red());
+    const auto green = static_cast<float>(m_background.green());
+    const auto blue = static_cast<float>(m_background.blue());
+    for (int row = 0; row < m_image.height(); ++row) {
+        auto* line = reinterpret_cast<std::uint32_t*>(m_image.scanLine(row));
+        const Pixel* pixel = &pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(m_image.width())];
+        for (int column = 0; column < m_image.width(); ++column, ++pixel)
+            line[column] = 0xFF000000U | channel(pixel->red + pixel->clear * red) << 16
+                | channel(pixel->green + pixel->clear * green) << 8 | channel(pixel->blue + pixel->clear * blue);
+    }
+}
+
+void CoverageSurface::draw(const Segment& segment, std::vector<Pixel>& pixels) const
+{
+    const float dx = segment.x2 - segment.x1;
+    const float dy = segment.y2 - segment.y1;
+    const float length = std::sqrt(dx * dx + dy * dy);
+    // Along the segment; a segment of no length is a dot.
+    const float ux = length > 0 ? dx / length : 1.0F;
+    const float uy = length > 0 ? dy / length : 0.0F;
+    const float r = segment.radius;
+    // Pixels whose centres lie within half a pixel of the pen's edge take some of the colour.
+    const float reach = r + 0.5F;
+    const auto red = static_cast<float>(segment.colour & 0xFFU);
+    const auto green = static_cast<float>((segment.colour >> 8) & 0xFFU);
+    const auto blue = static_cast<float>((segment.colour >> 16) & 0xFFU);
+    const int width = m_image.width();
+    const int top = std::max(0, static_cast<int>(std::floor(std::min(segment.y1, segment.y2) - reach)));
+    const int bottom
+        = std::min(m_image.height() - 1, static_cast<int>(std::ceil(std::max(segment.y1, segment.y2) + reach)));
+    for (int row = top; row <= bottom; ++row) {
+        const float y = static_cast<float>(row) + 0.5F - segment.y1;
+        // The part of the segment within reach of this row, widened by the reach, holds every pixel it touches.
+        float nearFrom = 0.0F;
+        float nearTo = 1.0F;
+        if (dy != 0) {
+            nearFrom = std::clamp((y - reach) / dy, 0.0F, 1.0F);
+            nearTo = std::clamp((y + reach) / dy, 0.0F, 1.0F);
+        } else if (std::abs(y) > reach) {
+            continue;
+        }
+        const float xa = segment.x1 + nearFrom * dx;
+        const float xb = segment.x1 + nearTo * dx;
+        const int left = std::max(0, static_cast<int>(std::ceil(std::min(xa, xb) - reach - 0.5F)));
+        const int right = std::min(width - 1, static_cast<int>(std::floor(std::max(xa, xb) + reach - 0.5F)));
+        if (left > right)
+            continue;
+        Pixel* pixel = &pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(width)];
+        for (int column = left; column <= right; ++column) {
+            Pixel& shown = pixel[column];
+            if (shown.clear <= Hidden)
+                continue;
+            // The distance from the pixel's centre to the nearest point of the segment.
+            const float x = static_cast<float>(column) + 0.5F - segment.x1;
+            const float along = std::clamp(x * ux + y * uy, 0.0F, length);
+            const float ex = x - along * ux;
+            const float ey = y - along * uy;
+            const float d = std::sqrt(ex * ex + ey * ey);
+            if (d >= reach)
+                continue;
+            // How much of the pixel's breadth, across the segment, the pen covers, of what still shows.
+            const float covered = std::clamp(std::min(d + 0.5F, r) - std::max(d - 0.5F, -r), 0.0F, 1.0F) * shown.clear;
+            shown.red += covered * red;
+            shown.green += covered * green;
+            shown.blue += covered * blue;
+            shown.clear -= covered;
+        }
+    }
+}
