@@ -10,10 +10,15 @@ namespace {
 
 // Less than this still showing of a pixel's earlier segments cannot change its colour.
 constexpr float Hidden = 1.0F / 512.0F;
+// Tiles of 4 x 4 pixels: small enough that a short segment lies behind a few of them.
+constexpr int TileShift = 2;
+constexpr int TileSide = 1 << TileShift;
+constexpr int TilePixels = TileSide * TileSide;
 
+// What is added up never goes below 0, nor above 255 but by rounding.
 std::uint32_t channel(float value)
 {
-    return static_cast<std::uint32_t>(std::clamp(value + 0.5F, 0.0F, 255.0F));
+    return std::min(255U, static_cast<std::uint32_t>(value + 0.5F));
 }
 
 } // namespace
@@ -45,9 +50,21 @@ void CoverageSurface::Line(float x1, float y1, float x2, float y2, int colour)
 
 void CoverageSurface::Finish()
 {
-    std::vector<Pixel> pixels(static_cast<std::size_t>(m_image.width()) * static_cast<std::size_t>(m_image.height()));
+    const int width = m_image.width();
+    const int height = m_image.height();
+    const int tilesAcross = (width + TileSide - 1) / TileSide;
+    const int tilesDown = (height + TileSide - 1) / TileSide;
+    Canvas canvas { std::vector<Pixel>(static_cast<std::size_t>(width) * static_cast<std::size_t>(height)),
+        std::vector<std::uint8_t>(static_cast<std::size_t>(tilesAcross) * static_cast<std::size_t>(tilesDown)),
+        tilesAcross };
+    // The part of a tile beyond the image's edge is as good as hidden.
+    for (int down = 0; down < tilesDown; ++down)
+        for (int across = 0; across < tilesAcross; ++across)
+            canvas.hidden[static_cast<std::size_t>(down * tilesAcross + across)] = static_cast<std::uint8_t>(TilePixels
+                - std::min(TileSide, width - across * TileSide) * std::min(TileSide, height - down * TileSide));
     for (auto segment = m_segments.crbegin(); segment != m_segments.crend(); ++segment)
-        draw(*segment, pixels);
+        draw(*segment, canvas);
+    const std::vector<Pixel>& pixels = canvas.pixels;
     // What still shows of the background.
     const auto red = static_cast<float>(m_background.red());
     const auto green = static_cast<float>(m_background.green());
@@ -61,7 +78,16 @@ void CoverageSurface::Finish()
     }
 }
 
-void CoverageSurface::draw(const Segment& segment, std::vector<Pixel>& pixels) const
+bool CoverageSurface::behind(const Canvas& canvas, int top, int bottom, int left, int right)
+{
+    for (int down = top >> TileShift; down <= bottom >> TileShift; ++down)
+        for (int across = left >> TileShift; across <= right >> TileShift; ++across)
+            if (canvas.hidden[static_cast<std::size_t>(down * canvas.tilesAcross + across)] != TilePixels)
+                return false;
+    return true;
+}
+
+void CoverageSurface::draw(const Segment& segment, Canvas& canvas) const
 {
     const float dx = segment.x2 - segment.x1;
     const float dy = segment.y2 - segment.y1;
@@ -79,6 +105,10 @@ void CoverageSurface::draw(const Segment& segment, std::vector<Pixel>& pixels) c
     const int top = std::max(0, static_cast<int>(std::floor(std::min(segment.y1, segment.y2) - reach)));
     const int bottom
         = std::min(m_image.height() - 1, static_cast<int>(std::ceil(std::max(segment.y1, segment.y2) + reach)));
+    const int leftmost = std::max(0, static_cast<int>(std::floor(std::min(segment.x1, segment.x2) - reach)));
+    const int rightmost = std::min(width - 1, static_cast<int>(std::ceil(std::max(segment.x1, segment.x2) + reach)));
+    if (top > bottom || leftmost > rightmost || behind(canvas, top, bottom, leftmost, rightmost))
+        return;
     for (int row = top; row <= bottom; ++row) {
         const float y = static_cast<float>(row) + 0.5F - segment.y1;
         // The part of the segment within reach of this row, widened by the reach, holds every pixel it touches.
@@ -96,8 +126,15 @@ void CoverageSurface::draw(const Segment& segment, std::vector<Pixel>& pixels) c
         const int right = std::min(width - 1, static_cast<int>(std::floor(std::max(xa, xb) + reach - 0.5F)));
         if (left > right)
             continue;
-        Pixel* pixel = &pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(width)];
+        Pixel* pixel = &canvas.pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(width)];
+        std::uint8_t* tiles
+            = &canvas.hidden[static_cast<std::size_t>(row >> TileShift) * static_cast<std::size_t>(canvas.tilesAcross)];
         for (int column = left; column <= right; ++column) {
+            // A hidden tile is passed over whole.
+            if (tiles[column >> TileShift] == TilePixels) {
+                column |= TileSide - 1;
+                continue;
+            }
             Pixel& shown = pixel[column];
             if (shown.clear <= Hidden)
                 continue;
@@ -115,6 +152,8 @@ void CoverageSurface::draw(const Segment& segment, std::vector<Pixel>& pixels) c
             shown.green += covered * green;
             shown.blue += covered * blue;
             shown.clear -= covered;
+            if (shown.clear <= Hidden)
+                ++tiles[column >> TileShift];
         }
     }
 }

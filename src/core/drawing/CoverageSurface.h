@@ -4,8 +4,8 @@
 // ones hide.
 //
 // The segments are kept as they come and drawn when the drawing is finished, from the last to the first: each
-// pixel adds what still shows of each segment, so a pixel once wholly covered takes no more work. What shows is the
-// same as drawing them in order, one over the other.
+// pixel adds what still shows of each segment, so a pixel once wholly covered takes no more work, nor does a segment
+// wholly behind those drawn after it. What shows is the same as drawing them in order, one over the other.
 
 #include "core/drawing/DrawingSurface.h"
 
@@ -43,7 +43,16 @@ private:
         float clear = 1.0F;
     };
 
-    void draw(const Segment& segment, std::vector<Pixel>& pixels) const;
+    // The pixels, and for each tile of a few pixels square how many of its pixels nothing more shows through.
+    struct Canvas {
+        std::vector<Pixel> pixels;
+        std::vector<std::uint8_t> hidden;
+        int tilesAcross;
+    };
+
+    void draw(const Segment& segment, Canvas& canvas) const;
+    // Whether every tile the rows top to bottom and columns left to right touch is wholly hidden.
+    static bool behind(const Canvas& canvas, int top, int bottom, int left, int right);
 
     QImage& m_image;
     QTransform m_toDevice;
