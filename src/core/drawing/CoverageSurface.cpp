@@ -23,29 +23,29 @@ std::uint32_t channel(float value)
 
 } // namespace
 
-CoverageSurface::CoverageSurface(QImage& image, const QTransform& toDevice, QColor background)
+CoverageSurface::CoverageSurface(QImage& image, Placing place, QColor background)
     : m_image(image)
-    , m_toDevice(toDevice)
+    , m_place(std::move(place))
     , m_background(background)
 {
 }
 
 void CoverageSurface::Clear()
 {
+    m_bounds.Clear();
     m_segments.clear();
 }
 
 void CoverageSurface::SetPenWidth(int pixels)
 {
-    m_radius = static_cast<float>(PainterSurface::penWidthOf(pixels) * Twips::perPixel * m_toDevice.m11() / 2.0);
+    m_bounds.SetPenWidth(pixels);
+    m_penWidth = PainterSurface::penWidthOf(pixels);
 }
 
 void CoverageSurface::Line(float x1, float y1, float x2, float y2, int colour)
 {
-    const QPointF from = m_toDevice.map(QPointF(x1, y1));
-    const QPointF to = m_toDevice.map(QPointF(x2, y2));
-    m_segments.push_back({ static_cast<float>(from.x()), static_cast<float>(from.y()), static_cast<float>(to.x()),
-        static_cast<float>(to.y()), m_radius, static_cast<std::uint32_t>(colour) });
+    m_bounds.Line(x1, y1, x2, y2, colour);
+    m_segments.push_back({ x1, y1, x2, y2, m_penWidth, static_cast<std::uint32_t>(colour) });
 }
 
 void CoverageSurface::Finish()
@@ -62,8 +62,9 @@ void CoverageSurface::Finish()
         for (int across = 0; across < tilesAcross; ++across)
             canvas.hidden[static_cast<std::size_t>(down * tilesAcross + across)] = static_cast<std::uint8_t>(TilePixels
                 - std::min(TileSide, width - across * TileSide) * std::min(TileSide, height - down * TileSide));
+    const QTransform toDevice = m_segments.empty() ? QTransform() : m_place(m_bounds.bounds());
     for (auto segment = m_segments.crbegin(); segment != m_segments.crend(); ++segment)
-        draw(*segment, canvas);
+        draw(*segment, toDevice, canvas);
     const std::vector<Pixel>& pixels = canvas.pixels;
     // What still shows of the background.
     const auto red = static_cast<float>(m_background.red());
@@ -87,30 +88,36 @@ bool CoverageSurface::behind(const Canvas& canvas, int top, int bottom, int left
     return true;
 }
 
-void CoverageSurface::draw(const Segment& segment, Canvas& canvas) const
+void CoverageSurface::draw(const Segment& segment, const QTransform& toDevice, Canvas& canvas) const
 {
-    const float dx = segment.x2 - segment.x1;
-    const float dy = segment.y2 - segment.y1;
+    const QPointF from = toDevice.map(QPointF(segment.x1, segment.y1));
+    const QPointF to = toDevice.map(QPointF(segment.x2, segment.y2));
+    const auto x1 = static_cast<float>(from.x());
+    const auto y1 = static_cast<float>(from.y());
+    const auto x2 = static_cast<float>(to.x());
+    const auto y2 = static_cast<float>(to.y());
+    const auto r = static_cast<float>(segment.penWidth * Twips::perPixel * toDevice.m11() / 2.0);
+    const std::uint32_t colour = segment.colour;
+    const float dx = x2 - x1;
+    const float dy = y2 - y1;
     const float length = std::sqrt(dx * dx + dy * dy);
     // Along the segment; a segment of no length is a dot.
     const float ux = length > 0 ? dx / length : 1.0F;
     const float uy = length > 0 ? dy / length : 0.0F;
-    const float r = segment.radius;
     // Pixels whose centres lie within half a pixel of the pen's edge take some of the colour.
     const float reach = r + 0.5F;
-    const auto red = static_cast<float>(segment.colour & 0xFFU);
-    const auto green = static_cast<float>((segment.colour >> 8) & 0xFFU);
-    const auto blue = static_cast<float>((segment.colour >> 16) & 0xFFU);
+    const auto red = static_cast<float>(colour & 0xFFU);
+    const auto green = static_cast<float>((colour >> 8) & 0xFFU);
+    const auto blue = static_cast<float>((colour >> 16) & 0xFFU);
     const int width = m_image.width();
-    const int top = std::max(0, static_cast<int>(std::floor(std::min(segment.y1, segment.y2) - reach)));
-    const int bottom
-        = std::min(m_image.height() - 1, static_cast<int>(std::ceil(std::max(segment.y1, segment.y2) + reach)));
-    const int leftmost = std::max(0, static_cast<int>(std::floor(std::min(segment.x1, segment.x2) - reach)));
-    const int rightmost = std::min(width - 1, static_cast<int>(std::ceil(std::max(segment.x1, segment.x2) + reach)));
+    const int top = std::max(0, static_cast<int>(std::floor(std::min(y1, y2) - reach)));
+    const int bottom = std::min(m_image.height() - 1, static_cast<int>(std::ceil(std::max(y1, y2) + reach)));
+    const int leftmost = std::max(0, static_cast<int>(std::floor(std::min(x1, x2) - reach)));
+    const int rightmost = std::min(width - 1, static_cast<int>(std::ceil(std::max(x1, x2) + reach)));
     if (top > bottom || leftmost > rightmost || behind(canvas, top, bottom, leftmost, rightmost))
         return;
     for (int row = top; row <= bottom; ++row) {
-        const float y = static_cast<float>(row) + 0.5F - segment.y1;
+        const float y = static_cast<float>(row) + 0.5F - y1;
         // The part of the segment within reach of this row, widened by the reach, holds every pixel it touches.
         float nearFrom = 0.0F;
         float nearTo = 1.0F;
@@ -120,8 +127,8 @@ void CoverageSurface::draw(const Segment& segment, Canvas& canvas) const
         } else if (std::abs(y) > reach) {
             continue;
         }
-        const float xa = segment.x1 + nearFrom * dx;
-        const float xb = segment.x1 + nearTo * dx;
+        const float xa = x1 + nearFrom * dx;
+        const float xb = x1 + nearTo * dx;
         const int left = std::max(0, static_cast<int>(std::ceil(std::min(xa, xb) - reach - 0.5F)));
         const int right = std::min(width - 1, static_cast<int>(std::floor(std::max(xa, xb) + reach - 0.5F)));
         if (left > right)
@@ -139,7 +146,7 @@ void CoverageSurface::draw(const Segment& segment, Canvas& canvas) const
             if (shown.clear <= Hidden)
                 continue;
             // The distance from the pixel's centre to the nearest point of the segment.
-            const float x = static_cast<float>(column) + 0.5F - segment.x1;
+            const float x = static_cast<float>(column) + 0.5F - x1;
             const float along = std::clamp(x * ux + y * uy, 0.0F, length);
             const float ex = x - along * ux;
             const float ey = y - along * uy;

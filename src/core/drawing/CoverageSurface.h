@@ -7,6 +7,7 @@
 // pixel adds what still shows of each segment, so a pixel once wholly covered takes no more work, nor does a segment
 // wholly behind those drawn after it. What shows is the same as drawing them in order, one over the other.
 
+#include "core/drawing/BoundsSurface.h"
 #include "core/drawing/DrawingSurface.h"
 
 #include <QColor>
@@ -14,13 +15,17 @@
 #include <QTransform>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class CoverageSurface final : public DrawingSurface {
 public:
-    // image: RGB32. toDevice takes twips to its pixels, a scale and a translation; pens widen with it, as a painter's
-    // do.
-    CoverageSurface(QImage& image, const QTransform& toDevice, QColor background);
+    // Takes the box around every segment drawn, in twips, pens and caps included, to the transform from twips to the
+    // image's pixels: a scale and a translation, which pens widen with, as a painter's do.
+    using Placing = std::function<QTransform(const QRectF& drawn)>;
+
+    // image: RGB32.
+    CoverageSurface(QImage& image, Placing place, QColor background);
 
     void Clear() override;
     void SetPenWidth(int pixels) override;
@@ -28,10 +33,10 @@ public:
     void Finish() override;
 
 private:
-    // In the image's pixels.
+    // In twips, the pen in pixels, as drawn.
     struct Segment {
         float x1, y1, x2, y2;
-        float radius;
+        int penWidth;
         std::uint32_t colour;
     };
     // What a pixel holds while the segments are drawn: the colour so far, and how much of it still lets earlier
@@ -50,13 +55,15 @@ private:
         int tilesAcross;
     };
 
-    void draw(const Segment& segment, Canvas& canvas) const;
+    // In the image's pixels.
+    void draw(const Segment& segment, const QTransform& toDevice, Canvas& canvas) const;
     // Whether every tile the rows top to bottom and columns left to right touch is wholly hidden.
     static bool behind(const Canvas& canvas, int top, int bottom, int left, int right);
 
     QImage& m_image;
-    QTransform m_toDevice;
+    Placing m_place;
     QColor m_background;
-    float m_radius = 0.5F;
+    BoundsSurface m_bounds;
+    int m_penWidth = 1;
     std::vector<Segment> m_segments;
 };

@@ -215,8 +215,10 @@ QImage renderCell(const GeneticCode& code, Flags flags, QSize pixels, qreal devi
     if (image.isNull())
         throw RuntimeError(RuntimeError::OutOfMemory, RuntimeError::standardText(RuntimeError::OutOfMemory),
             QStringLiteral("(a %1 x %2 pixel cell)").arg(pixels.width()).arg(pixels.height()));
+    // The whole tree is what the segments span: the surface measures it as they come.
     CoverageSurface surface(
-        image, fitInto(frameOf(code, flags, Frame::WholeTree), QRectF(QPointF(0, 0), QSizeF(pixels))), background);
+        image, [pixels](const QRectF& drawn) { return fitInto(drawn, QRectF(QPointF(0, 0), QSizeF(pixels))); },
+        background);
     surface.Clear();
     drawTree(code, flags, surface);
     surface.Finish();
