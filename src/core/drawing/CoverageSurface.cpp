@@ -9,14 +9,14 @@
 namespace {
 
 // Less than this still showing of a pixel's earlier segments cannot change its colour.
-constexpr float Hidden = 1.0F / 512.0F;
+constexpr float ShowsNoMore = 1.0F / 512.0F;
 // Tiles of 4 x 4 pixels: small enough that a short segment lies behind a few of them.
 constexpr int TileShift = 2;
 constexpr int TileSide = 1 << TileShift;
 constexpr int TilePixels = TileSide * TileSide;
 
 // What is added up never goes below 0, nor above 255 but by rounding.
-std::uint32_t channel(float value)
+std::uint32_t byteOf(float value)
 {
     return std::min(255U, static_cast<std::uint32_t>(value + 0.5F));
 }
@@ -74,8 +74,8 @@ void CoverageSurface::Finish()
         auto* line = reinterpret_cast<std::uint32_t*>(m_image.scanLine(row));
         const Pixel* pixel = &pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(m_image.width())];
         for (int column = 0; column < m_image.width(); ++column, ++pixel)
-            line[column] = 0xFF000000U | channel(pixel->red + pixel->clear * red) << 16
-                | channel(pixel->green + pixel->clear * green) << 8 | channel(pixel->blue + pixel->clear * blue);
+            line[column] = 0xFF000000U | byteOf(pixel->red + pixel->clear * red) << 16
+                | byteOf(pixel->green + pixel->clear * green) << 8 | byteOf(pixel->blue + pixel->clear * blue);
     }
 }
 
@@ -143,7 +143,7 @@ void CoverageSurface::draw(const Segment& segment, const QTransform& toDevice, C
                 continue;
             }
             Pixel& shown = pixel[column];
-            if (shown.clear <= Hidden)
+            if (shown.clear <= ShowsNoMore)
                 continue;
             // The distance from the pixel's centre to the nearest point of the segment.
             const float x = static_cast<float>(column) + 0.5F - x1;
@@ -159,7 +159,7 @@ void CoverageSurface::draw(const Segment& segment, const QTransform& toDevice, C
             shown.green += covered * green;
             shown.blue += covered * blue;
             shown.clear -= covered;
-            if (shown.clear <= Hidden)
+            if (shown.clear <= ShowsNoMore)
                 ++tiles[column >> TileShift];
         }
     }
