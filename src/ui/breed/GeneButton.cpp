@@ -1,7 +1,6 @@
 #include "ui/breed/GeneButton.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 namespace {
 
@@ -54,17 +53,21 @@ void GeneButton::paintEvent(QPaintEvent*)
         painter.drawText(box, Qt::AlignCenter, text());
         return;
     }
-    // The number moves up for the lock: a body with a shackle above it.
+    // The number moves up and a lock takes the lower half: a body with a shackle above it.
     const QRectF upper(box.left(), box.top(), box.width(), box.height() / 2);
-    painter.drawText(upper, Qt::AlignCenter, text());
-    const double w = box.width() / 3;
-    const QRectF body(box.center().x() - w / 2, box.center().y() + w * 0.35, w, w * 0.8);
-    QPainterPath shackle;
-    shackle.moveTo(body.left() + w * 0.2, body.top());
-    shackle.arcTo(QRectF(body.left() + w * 0.2, body.top() - w * 0.5, w * 0.6, w * 0.9), 180, -180);
+    const QRectF lower(box.left(), box.center().y(), box.width(), box.height() / 2);
+    painter.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, text());
+    const double lockHeight = lower.height() * 0.8;
+    const double bodyHeight = lockHeight * 0.55;
+    const double bodyWidth = lockHeight * 0.8;
+    const QRectF body(
+        lower.center().x() - bodyWidth / 2, lower.bottom() - lower.height() * 0.1 - bodyHeight, bodyWidth, bodyHeight);
+    const double shackleHeight = lockHeight - bodyHeight;
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(ink, std::max(1.5, w / 6)));
-    painter.drawPath(shackle);
+    painter.setPen(QPen(ink, std::max(1.5, bodyWidth / 6)));
+    painter.drawArc(
+        QRectF(body.left() + bodyWidth * 0.2, body.top() - shackleHeight, bodyWidth * 0.6, shackleHeight * 2), 0,
+        180 * 16);
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink);
     painter.drawRect(body);
