@@ -7,8 +7,6 @@
 #include "program/modMain.h"
 #include "program/modObject.h"
 
-#include <limits>
-
 clsGenSeq& clsObject::GenCode()
 {
     if (!m_genCode)
@@ -36,9 +34,7 @@ void clsObject::SetDisplay(std::unique_ptr<PictureWindow> display)
 void clsObject::takeNextID()
 {
     ID = modObject::NextID;
-    if (modObject::NextID == std::numeric_limits<qint16>::max())
-        throw RuntimeError::overflow(QStringLiteral("(every picture number up to 32766 has been given out)"));
-    ++modObject::NextID;
+    modObject::TakeNextIDs(1);
 }
 
 void clsObject::showWindow()

@@ -1,6 +1,9 @@
 #include "program/modObject.h"
 
 #include "core/platform/Conversions.h"
+#include "core/platform/RuntimeError.h"
+
+#include <limits>
 
 namespace modObject {
 
@@ -13,6 +16,16 @@ void InitObject()
     NextID = 0;
     Objects = {};
     Parents = {};
+}
+
+std::vector<qint16> TakeNextIDs(int count)
+{
+    if (count > std::numeric_limits<qint16>::max() - NextID)
+        throw RuntimeError::overflow(QStringLiteral("(every picture number up to 32766 has been given out)"));
+    std::vector<qint16> ids;
+    for (int i = 0; i < count; ++i)
+        ids.push_back(NextID++);
+    return ids;
 }
 
 QString KeyOf(qint16 id)

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 namespace modObject {
 
@@ -18,6 +19,9 @@ extern KeyedCollection<std::shared_ptr<clsObject>> Parents;
 
 // NextID = 0; the two collections empty, as at start-up.
 void InitObject();
+
+// The next count IDs, counted out; error 6, giving none, when they would reach 32767, which is never given.
+std::vector<qint16> TakeNextIDs(int count);
 
 // An ID as a registry key: " 0", " 7".
 QString KeyOf(qint16 id);

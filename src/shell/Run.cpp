@@ -1,7 +1,10 @@
 #include "shell/Run.h"
 
+#include "core/files/FileError.h"
+#include "core/genefile/GeneFileReader.h"
 #include "core/journal/Journal.h"
 #include "core/journal/RunJournal.h"
+#include "core/platform/RuntimeError.h"
 #include "program/clsObject.h"
 #include "program/modGenes.h"
 #include "program/modMain.h"
@@ -12,6 +15,7 @@
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <cerrno>
 #include <vector>
 
 std::shared_ptr<clsObject> Run::openPicture(std::optional<QPoint> corner)
@@ -107,6 +111,53 @@ void Run::recover(const RunJournal& run, bool all)
         if (all || picture.open)
             openCopy(picture, ofRun);
     }
+    if (run.generations.empty())
+        return;
+    // The pictures of that run are not this run's: a parent that was one is now a picture of an earlier run.
+    std::vector<Generation> generations = run.generations;
+    for (Generation& generation : generations) {
+        for (int parent = 0; parent < generation.parentCount(); ++parent) {
+            const auto at = static_cast<std::size_t>(parent);
+            if (generation.ids[at] >= 0)
+                generation.origins[at] = BirthRecord::copy(generation.ids[at], {}, ofRun);
+        }
+        std::fill(generation.ids.begin(), generation.ids.end(), qint16(-1));
+    }
+    m_generations.restore(std::move(generations), run.shownGeneration);
+}
+
+std::vector<qint16> Run::enterClosed(std::vector<PictureRecord> pictures)
+{
+    const std::vector<qint16> ids = modObject::TakeNextIDs(static_cast<int>(pictures.size()));
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        pictures[i].id = ids[i];
+        pictures[i].open = false;
+        m_history.opened(std::move(pictures[i]));
+    }
+    return ids;
+}
+
+Offspring::Parent Run::breedingParent(qint16 id) const
+{
+    const PictureRecord* picture = m_history.find(id);
+    if (!picture)
+        throw RuntimeError::subscriptOutOfRange(QStringLiteral("(picture %1 is no picture of this run)").arg(id));
+    return { picture->code, id, {} };
+}
+
+Offspring::Parent Run::breedingParent(const QString& fileName)
+{
+    GeneticCode code;
+    if (!GeneFileReader::Read(code, fileName, 0.0, m_fileRandom)) {
+        const QFileInfo file(fileName);
+        if (!file.exists())
+            throw Files::fileError(ENOENT, fileName);
+        if (file.isDir())
+            throw Files::fileError(EISDIR, fileName);
+        throw RuntimeError(RuntimeError::PathFileAccess, QStringLiteral("Not a regular file"), Files::inFile(fileName));
+    }
+    return { code, -1,
+        BirthRecord::fromFile(QFileInfo(fileName).absoluteFilePath(), 0.0, m_history.savedBy(fileName)) };
 }
 
 void Run::closeUnticked()
@@ -144,6 +195,7 @@ void Run::reopenClosed()
 void Run::keepIn(Journal& journal)
 {
     journal.follow(m_history);
+    journal.follow(m_generations);
 }
 
 void Run::end(RunEnding how)

@@ -1,9 +1,12 @@
 #pragma once
 // What a run does with its pictures: opens them (one by the Open command, copies of pictures of this run or an
-// earlier one), closes the unticked ones, and keeps every picture in its history, which its journal follows.
-// Every picture's birth record is made here.
+// earlier one), closes the unticked ones, and keeps every picture in its history and the Breed window's
+// generations, which its journal follows. Every picture's birth record is made here.
 
+#include "core/breeding/Generations.h"
+#include "core/breeding/Offspring.h"
 #include "core/history/RunHistory.h"
+#include "core/platform/RandomSource.h"
 
 #include <QPoint>
 #include <QString>
@@ -36,7 +39,8 @@ public:
     // the window's frame at corner when one is given.
     std::shared_ptr<clsObject> openCode(const QString& name, const GeneticCode& code, const BirthRecord& birth,
         std::optional<QPoint> corner = std::nullopt);
-    // Reopens, as copies, the pictures of an earlier run that were open at its end, or all of them.
+    // Reopens, as copies, the pictures of an earlier run that were open at its end, or all of them, and puts the
+    // generations of its Breed window after this run's.
     void recover(const RunJournal& run, bool all);
     // As Done on every open picture whose Parent box is not ticked.
     void closeUnticked();
@@ -46,6 +50,14 @@ public:
     // Nothing when no picture is closed.
     void reopenClosed();
 
+    // Enters pictures chosen in the Breed window in the history as closed pictures, each with the next ID, and gives
+    // those IDs in their order. Error 6, entering none, when the IDs would run out.
+    std::vector<qint16> enterClosed(std::vector<PictureRecord> pictures);
+    // A parent for the Breed window: picture id of the run.
+    Offspring::Parent breedingParent(qint16 id) const;
+    // A parent for the Breed window read from a genetic code file exactly as saved. Errors name the file.
+    Offspring::Parent breedingParent(const QString& fileName);
+
     // The journal that keeps this run from now on.
     void keepIn(Journal& journal);
     // From now on the run is ending, as how says.
@@ -54,6 +66,8 @@ public:
     // Every picture of the run, open or closed.
     RunHistory& history() { return m_history; }
     const RunHistory& history() const { return m_history; }
+    // The Breed window's generations, which outlive the window.
+    Generations& generations() { return m_generations; }
 
 private:
     // Opens a picture through init: one that fails to open is unloaded and never registered; one that opens is
@@ -66,4 +80,7 @@ private:
     void record(const std::shared_ptr<clsObject>& picture, BirthRecord birth);
 
     RunHistory m_history;
+    Generations m_generations;
+    // Files are read for breeding at rate 0: the draws decide nothing.
+    ClockRandomSource m_fileRandom;
 };

@@ -13,9 +13,12 @@ void addStartOptions(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QStringLiteral(
         "Breeds pictures with a genetic algorithm. Each FILE opens as a picture, in the order given, as if its "
-        "name were typed into the main window and Open pressed: read exactly as saved."));
+        "name were typed into the main window and Open pressed: read exactly as saved. With --breed the files are "
+        "instead the parents of the Breed window's first generation."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Genetic code files to open, in this order."),
         QStringLiteral("[FILE...]"));
+    parser.addOption(QCommandLineOption(QStringLiteral("breed"),
+        QStringLiteral("Open the Breed window, its first generation bred from the FILEs, or random without any.")));
     parser.addHelpOption();
     parser.addVersionOption();
 }
@@ -36,6 +39,7 @@ Parsed parse(const QStringList& arguments)
         parsed.action = Parsed::Action::Version;
     } else {
         parsed.files = parser.positionalArguments();
+        parsed.breed = parser.isSet(QStringLiteral("breed"));
     }
     return parsed;
 }

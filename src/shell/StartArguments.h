@@ -1,5 +1,6 @@
 #pragma once
-// The program's command line: genetic code files to open at start-up, or a request for its help or version.
+// The program's command line: genetic code files to open at start-up, or to breed from in the Breed window, or a
+// request for its help or version.
 
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,8 @@ struct Parsed {
     Action action = Action::Start;
     // The files to open, in their order.
     QStringList files;
+    // --breed: the files are the parents of the Breed window's first generation instead.
+    bool breed = false;
     // What is wrong with a command line that does not parse.
     QString error;
 };

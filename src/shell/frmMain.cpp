@@ -10,6 +10,7 @@
 #include "program/modMain.h"
 #include "program/modObject.h"
 #include "shell/modErrors.h"
+#include "ui/breed/BreedWindow.h"
 #include "ui/dialogs/AboutAuthor.h"
 #include "ui/dialogs/AboutCorvane.h"
 #include "ui/dialogs/AboutVantrell.h"
@@ -86,8 +87,10 @@ frmMain::frmMain(Ending endProgram)
 
 frmMain::~frmMain()
 {
-    // The family tree, a window of its own, reads the run's history, which goes with this window.
+    // The family tree and the Breed window, windows of their own, read the run's history and generations, which go
+    // with this window.
     delete m_familyTree;
+    delete m_breed;
     modMain::SetMainWindow({});
     Form_Terminate();
 }
@@ -167,6 +170,8 @@ void frmMain::createMenus()
     P_ReopenClosed->setEnabled(false);
     P_AnimateTicked = addMenuItem(M_Pictures, "P_AnimateTicked", QStringLiteral("&Animate Ticked Pictures"));
     P_AnimateTicked->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    P_Breed = addMenuItem(M_Pictures, "P_Breed", QStringLiteral("&Breed..."));
+    P_Breed->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     M_Pictures->addSeparator();
     P_FamilyTree = addMenuItem(M_Pictures, "P_FamilyTree", QStringLiteral("&Family Tree"));
     P_FamilyTree->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
@@ -195,6 +200,7 @@ void frmMain::createMenus()
     connect(&history, &RunHistory::pictureClosed, this, updateReopen);
     connect(&history, &RunHistory::pictureShownAgain, this, updateReopen);
     Guard::connect(P_AnimateTicked, &QAction::triggered, this, &frmMain::P_AnimateTicked_Click);
+    Guard::connect(P_Breed, &QAction::triggered, this, &frmMain::P_Breed_Click);
     Guard::connect(P_FamilyTree, &QAction::triggered, this, &frmMain::P_FamilyTree_Click);
     Guard::connect(P_RecoverRun, &QAction::triggered, this, &frmMain::P_RecoverRun_Click);
 }
@@ -379,10 +385,68 @@ std::vector<QPoint> frmMain::newWindowCorners(int count) const
 RunCommands frmMain::commands()
 {
     const QPointer<frmMain> self(this);
-    return { [self](const QString& name, const GeneticCode& code, const BirthRecord& birth) {
+    RunCommands commands;
+    commands.openPicture = [self](const QString& name, const GeneticCode& code, const BirthRecord& birth) {
         if (self)
             self->m_run.openCode(name, code, birth, self->newWindowCorners(1).front());
-    } };
+    };
+    commands.breedFrom = [self](qint16 id) {
+        if (self)
+            self->BreedFrom(id);
+    };
+    commands.breedFromFiles = [self](const QStringList& fileNames) {
+        if (self)
+            self->BreedFromFiles(fileNames);
+    };
+    return commands;
+}
+
+BreedWindow* frmMain::Breed() const
+{
+    return m_breed;
+}
+
+BreedWindow& frmMain::ShowBreedWindow()
+{
+    if (!m_breed) {
+        BreedWindow::Commands commands;
+        commands.enterClosed
+            = [this](std::vector<PictureRecord> pictures) { return m_run.enterClosed(std::move(pictures)); };
+        commands.openPicture = this->commands().openPicture;
+        m_breed = new BreedWindow(m_run.generations(), std::move(commands));
+        m_breed->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_breed->setWindowState(m_breed->windowState() & ~Qt::WindowMinimized);
+    m_breed->show();
+    m_breed->raise();
+    m_breed->activateWindow();
+    return *m_breed;
+}
+
+void frmMain::P_Breed_Click()
+{
+    if (m_breed) {
+        ShowBreedWindow();
+        return;
+    }
+    std::vector<Offspring::Parent> parents;
+    for (const qint16 id : m_run.tickedPictures())
+        parents.push_back(m_run.breedingParent(id));
+    ShowBreedWindow().breedFrom(std::move(parents));
+}
+
+void frmMain::BreedFrom(qint16 id)
+{
+    Offspring::Parent parent = m_run.breedingParent(id);
+    ShowBreedWindow().breedFrom({ std::move(parent) });
+}
+
+void frmMain::BreedFromFiles(const QStringList& fileNames)
+{
+    std::vector<Offspring::Parent> parents;
+    for (const QString& fileName : fileNames)
+        Guard::run(this, [&] { parents.push_back(m_run.breedingParent(fileName)); });
+    ShowBreedWindow().breedFrom(std::move(parents));
 }
 
 void frmMain::P_CloseUnticked_Click()
@@ -458,7 +522,7 @@ void frmMain::P_FamilyTree_Click()
                 },
                 [this](qint16 id) { AnimateLineage(id); },
 
-                [this](const QStringList& fileNames) { OpenFiles(fileNames); } });
+                [this](const QStringList& fileNames) { OpenFiles(fileNames); }, [this](qint16 id) { BreedFrom(id); } });
         m_familyTree->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_familyTree->setWindowState(m_familyTree->windowState() & ~Qt::WindowMinimized);
@@ -494,7 +558,17 @@ void frmMain::P_RecoverRun_Click()
         const QString folder = m_journal ? m_journal->folder() : JournalFolder::standardFolder();
         m_recoverRun = new RecoverRunDialog(
             folder, [this] { return m_journal ? m_journal->path() : QString(); },
-            [this](const RunJournal& run, bool all) { m_run.recover(run, all); }, this);
+            [this](const RunJournal& run, bool all) {
+                m_run.recover(run, all);
+                if (run.generations.empty())
+                    return;
+                // The window comes back if it was open at that run's end; the generations come back either way.
+                if (run.breedOpen || m_breed)
+                    ShowBreedWindow();
+                else
+                    m_run.generations().hide();
+            },
+            this);
         m_recoverRun->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_recoverRun->show();

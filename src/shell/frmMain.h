@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+class BreedWindow;
 class FamilyTreeWindow;
 class Journal;
 class RecoverRunDialog;
@@ -49,6 +50,7 @@ public:
     QAction* P_CloseUnticked;
     QAction* P_ReopenClosed;
     QAction* P_AnimateTicked;
+    QAction* P_Breed;
     QAction* P_FamilyTree;
     QAction* P_RecoverRun;
     QMenu* M_Info;
@@ -63,6 +65,8 @@ public:
     Run& run() { return m_run; }
     // The family tree window, or null while it is not open.
     FamilyTreeWindow* FamilyTree() const;
+    // The Breed window, or null while it is not open.
+    BreedWindow* Breed() const;
 
     // The Open command count times with the boxes as they are, the rate checked once; the windows in a grid
     // beside this one. Stops at the first Open that fails.
@@ -70,6 +74,12 @@ public:
     // The Open command on each of fileNames in turn as if its name were typed, the rate checked once; the windows
     // in a grid beside this one. A file that fails to open shows its error and the others still open.
     void OpenFiles(const QStringList& fileNames);
+
+    // Opens the Breed window, or brings it to the front, with a new generation bred from picture id alone.
+    void BreedFrom(qint16 id);
+    // The same from genetic code files read exactly as saved; one that cannot be read shows its error, and the others
+    // are still used. At random when none can be read.
+    void BreedFromFiles(const QStringList& fileNames);
 
     // What the picture windows and the other windows ask of this run.
     RunCommands commands();
@@ -116,6 +126,10 @@ private:
     void RefuseAnimation(QWidget* over, const QString& why);
     void P_FamilyTree_Click();
     void P_RecoverRun_Click();
+    // Brings the Breed window to the front; opened, its first generation is bred from the ticked pictures.
+    void P_Breed_Click();
+    // The Breed window in front, made first when it is not open.
+    BreedWindow& ShowBreedWindow();
 
     // The size a picture window's frame takes on the screen.
     QSize pictureFrameSize() const;
@@ -126,5 +140,6 @@ private:
     Run m_run;
     QPointer<FamilyTreeWindow> m_familyTree;
     QPointer<RecoverRunDialog> m_recoverRun;
+    QPointer<BreedWindow> m_breed;
     Journal* m_journal = nullptr;
 };

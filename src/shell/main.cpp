@@ -1,5 +1,5 @@
-// Starts Vantrell: the main window, the pictures of the files named on the command line, then the event loop until
-// the main window ends the program.
+// Starts Vantrell: the main window, the pictures of the files named on the command line (or the Breed window bred from
+// them), then the event loop until the main window ends the program.
 
 #include "core/journal/Journal.h"
 #include "core/journal/JournalFolder.h"
@@ -76,7 +76,10 @@ int main(int argc, char** argv)
         installPictureWindows(window.commands());
         window.AttachJournal(journal);
         window.show();
-        window.OpenFiles(arguments.files);
+        if (arguments.breed)
+            window.BreedFromFiles(arguments.files);
+        else
+            window.OpenFiles(arguments.files);
         QApplication::exec();
     }
     Preferences::current().save(settingsFile);

@@ -28,5 +28,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         ids.insert(picture.id);
     }
+    // Every generation of the Breed window is a square grid with room for an offspring, left with its selection and
+    // focus among its cells; the one shown is one of them.
+    for (const Generation& generation : journal.generations) {
+        const int cells = generation.cellCount();
+        if (generation.side() < MinGridSide || generation.side() > MaxGridSide
+            || generation.side() * generation.side() != cells || generation.parentCount() >= cells
+            || generation.focus >= cells || (!generation.selection.empty() && generation.selection.back() >= cells))
+            std::abort();
+    }
+    if (journal.shownGeneration >= static_cast<int>(journal.generations.size())
+        || journal.generations.empty() != (journal.shownGeneration < 0))
+        std::abort();
     return 0;
 }

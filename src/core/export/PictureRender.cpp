@@ -1,5 +1,6 @@
 #include "core/export/PictureRender.h"
 
+#include "core/drawing/CoverageSurface.h"
 #include "core/drawing/PainterSurface.h"
 #include "core/drawing/SvgSurface.h"
 #include "core/drawing/TreeDrawing.h"
@@ -203,6 +204,23 @@ QImage renderFittedOver(const QRectF& shown, bool clip, const GeneticCode& code,
         paintPicture(painter, code, flags, shown, background, clip);
     }
     // Only now: a painter on an image with a ratio would work in its logical pixels.
+    image.setDevicePixelRatio(devicePixelRatio);
+    return image;
+}
+
+QImage renderCell(const GeneticCode& code, Flags flags, QSize pixels, qreal devicePixelRatio, const QColor& background)
+{
+    QImage image(pixels, QImage::Format_RGB32);
+    if (image.isNull())
+        throw RuntimeError(RuntimeError::OutOfMemory, RuntimeError::standardText(RuntimeError::OutOfMemory),
+            QStringLiteral("(a %1 x %2 pixel cell)").arg(pixels.width()).arg(pixels.height()));
+    // The whole tree is what the segments span: the surface measures it as they come.
+    CoverageSurface surface(
+        image, [pixels](const QRectF& drawn) { return fitInto(drawn, QRectF(QPointF(0, 0), QSizeF(pixels))); },
+        background);
+    surface.Clear();
+    drawTree(code, flags, surface);
+    surface.Finish();
     image.setDevicePixelRatio(devicePixelRatio);
     return image;
 }

@@ -23,3 +23,7 @@ inline constexpr std::array<Trait, 8> TraitOrder { {
     { "Length", &clsGene::RndLength, [](clsGene& c, const clsGene& p) { c.Length = p.Length; } },
     { "Width", &clsGene::RndWidth, [](clsGene& c, const clsGene& p) { c.Width = p.Width; } },
 } };
+
+// The order clsGene::Random draws the traits in, as places in TraitOrder: Length, Angle, ColorBlue, ColorGreen,
+// ColorRed, Done, Draw, Width.
+inline constexpr std::array<std::size_t, 8> RandomOrder { 6, 0, 1, 2, 3, 4, 5, 7 };

@@ -1,5 +1,6 @@
 #include "core/genetics/clsGene.h"
 
+#include "core/genetics/TraitOrder.h"
 #include "core/platform/RandomSource.h"
 
 #include <cmath>
@@ -68,12 +69,6 @@ void clsGene::RndDone(RandomSource& random)
 
 void clsGene::Random(RandomSource& random)
 {
-    RndLength(random);
-    RndAngle(random);
-    RndColorBlue(random);
-    RndColorGreen(random);
-    RndColorRed(random);
-    RndDone(random);
-    RndDraw(random);
-    RndWidth(random);
+    for (const std::size_t trait : RandomOrder)
+        (this->*TraitOrder[trait].randomise)(random);
 }

@@ -74,6 +74,24 @@ void Journal::follow(const RunHistory& history)
     });
 }
 
+void Journal::follow(const Generations& generations)
+{
+    m_generations = &generations;
+    const auto left = [this](int index) {
+        if (index < 0 || index >= m_generations->count())
+            return JournalRecord::LeftGeneration {};
+        const Generation& generation = m_generations->all()[static_cast<std::size_t>(index)];
+        return JournalRecord::LeftGeneration { index, generation.selection, generation.focus };
+    };
+    connect(&generations, &Generations::added, this, [this, left](int index, int leftIndex) {
+        write(JournalRecord::generation(index, m_generations->all()[static_cast<std::size_t>(index)], left(leftIndex)));
+    });
+    connect(&generations, &Generations::shownAgain, this,
+        [this, left](int index, int leftIndex) { write(JournalRecord::generationShown(index, left(leftIndex))); });
+    connect(&generations, &Generations::hidden, this,
+        [this, left](int leftIndex) { write(JournalRecord::breedClosed(left(leftIndex))); });
+}
+
 bool Journal::create()
 {
     if (!QDir().mkpath(m_folder)) {

@@ -1,10 +1,12 @@
 #pragma once
-// The journal of the running program: every picture opened, closed, saved or reopened, written as it happens.
+// The journal of the running program: every picture opened, closed, saved or reopened, and every generation of the
+// Breed window, written as it happens.
 //
 // Each record reaches the file before the event's handler returns, so a program killed at any moment
 // has every earlier event in its journal; the file is made durable on the disk off the user's thread.
 // The file is created, mode 0600, with the run's first picture: a run without pictures leaves none.
 
+#include "core/breeding/Generations.h"
 #include "core/files/UniqueFd.h"
 #include "core/history/RunHistory.h"
 #include "core/journal/JournalRecord.h"
@@ -27,6 +29,8 @@ public:
 
     // Writes every event of history from now on.
     void follow(const RunHistory& history);
+    // Writes every generation of the Breed window from now on, every one shown, and the window closing.
+    void follow(const Generations& generations);
 
     const QString& folder() const { return m_folder; }
     // The journal's file; empty until its first record.
@@ -45,6 +49,7 @@ private:
     void syncLoop();
 
     const RunHistory* m_history = nullptr;
+    const Generations* m_generations = nullptr;
     QString m_folder;
     QDateTime m_start;
     QString m_path;

@@ -177,6 +177,53 @@ QJsonObject event(QLatin1String name)
     return { { QStringLiteral("event"), QString(name) } };
 }
 
+QJsonArray numbersOf(const std::vector<int>& numbers)
+{
+    QJsonArray array;
+    for (const int number : numbers)
+        array.append(number);
+    return array;
+}
+
+// Whole numbers from 0 to below limit, ascending.
+std::optional<std::vector<int>> cellsOf(const QJsonValue& value, int limit)
+{
+    std::vector<int> numbers;
+    for (const QJsonValue& item : value.toArray()) {
+        const auto number = int16Of(item);
+        if (!number || *number < 0 || *number >= limit || (!numbers.empty() && *number <= numbers.back()))
+            return std::nullopt;
+        numbers.push_back(*number);
+    }
+    return numbers;
+}
+
+void insertLeft(QJsonObject& record, const LeftGeneration& left)
+{
+    if (left.index < 0)
+        return;
+    record.insert(QStringLiteral("left"),
+        QJsonObject { { QStringLiteral("index"), left.index },
+            { QStringLiteral("selection"), numbersOf(left.selection) }, { QStringLiteral("focus"), left.focus } });
+}
+
+std::optional<BreedOptions> optionsOf(const QJsonObject& record)
+{
+    BreedOptions options;
+    const QJsonValue rate = record.value(QStringLiteral("rate"));
+    const auto mutate = MutateChoices::named(record.value(QStringLiteral("mutate")).toString());
+    const auto skip = boolOf(record.value(QStringLiteral("skip")));
+    const auto frozen = cellsOf(record.value(QStringLiteral("frozen")), GeneCount);
+    if (!rate.isDouble() || !mutate || !skip || !frozen)
+        return std::nullopt;
+    options.rate = rate.toDouble();
+    options.mutate = *mutate;
+    options.skipEmpty = *skip;
+    for (const int gene : *frozen)
+        options.frozen[static_cast<std::size_t>(gene)] = true;
+    return options;
+}
+
 } // namespace
 
 QByteArray run(const QDateTime& start)
@@ -194,6 +241,8 @@ QByteArray opened(const PictureRecord& picture)
     record.insert(QStringLiteral("name"), picture.name);
     record.insert(QStringLiteral("birth"), birthObject(picture.birth));
     record.insert(QStringLiteral("genes"), genesOf(picture.code));
+    if (!picture.open)
+        record.insert(QStringLiteral("open"), false);
     return line(record);
 }
 
@@ -226,6 +275,51 @@ QByteArray end(RunEnding how)
     return line(record);
 }
 
+QByteArray generation(int index, const Generation& generation, const LeftGeneration& left)
+{
+    QJsonObject record = event(GenerationBred);
+    record.insert(QStringLiteral("index"), index);
+    const BreedOptions& options = generation.options;
+    record.insert(QStringLiteral("rate"), options.rate);
+    record.insert(QStringLiteral("mutate"), MutateChoices::nameOf(options.mutate));
+    std::vector<int> frozen;
+    for (std::size_t gene = 0; gene < options.frozen.size(); ++gene)
+        if (options.frozen[gene])
+            frozen.push_back(static_cast<int>(gene));
+    record.insert(QStringLiteral("frozen"), numbersOf(frozen));
+    record.insert(QStringLiteral("skip"), options.skipEmpty);
+    QJsonArray parents;
+    for (int parent = 0; parent < generation.parentCount(); ++parent) {
+        const auto at = static_cast<std::size_t>(parent);
+        if (generation.ids[at] >= 0)
+            parents.append(QJsonObject { { QStringLiteral("id"), generation.ids[at] } });
+        else
+            parents.append(QJsonObject { { QStringLiteral("birth"), birthObject(generation.origins[at]) } });
+    }
+    record.insert(QStringLiteral("parents"), parents);
+    QJsonArray cells;
+    for (const GeneticCode& code : generation.cells)
+        cells.append(genesOf(code));
+    record.insert(QStringLiteral("cells"), cells);
+    insertLeft(record, left);
+    return line(record);
+}
+
+QByteArray generationShown(int index, const LeftGeneration& left)
+{
+    QJsonObject record = event(GenerationShown);
+    record.insert(QStringLiteral("index"), index);
+    insertLeft(record, left);
+    return line(record);
+}
+
+QByteArray breedClosed(const LeftGeneration& left)
+{
+    QJsonObject record = event(BreedClosed);
+    insertLeft(record, left);
+    return line(record);
+}
+
 std::optional<qint16> idOf(const QJsonObject& record)
 {
     return int16Of(record.value(QStringLiteral("id")));
@@ -237,9 +331,10 @@ std::optional<PictureRecord> pictureOf(const QJsonObject& record)
     const QJsonValue name = record.value(QStringLiteral("name"));
     const auto birth = birthOf(record.value(QStringLiteral("birth")));
     const auto code = codeOf(record.value(QStringLiteral("genes")));
-    if (!id || !name.isString() || !birth || !code)
+    const QJsonValue open = record.value(QStringLiteral("open"));
+    if (!id || !name.isString() || !birth || !code || !(open.isUndefined() || open.isBool()))
         return std::nullopt;
-    return PictureRecord { *id, name.toString(), *birth, *code, true };
+    return PictureRecord { *id, name.toString(), *birth, *code, open.toBool(true) };
 }
 
 std::optional<QDateTime> startOf(const QJsonObject& record)
@@ -258,6 +353,58 @@ std::optional<RunEnding> endOf(const QJsonObject& record)
     if (by == u"close box")
         return RunEnding::CloseBox;
     return std::nullopt;
+}
+
+std::optional<Generation> generationOf(const QJsonObject& record)
+{
+    const auto options = optionsOf(record);
+    if (!options)
+        return std::nullopt;
+    Generation generation;
+    generation.options = *options;
+    for (const QJsonValue& value : record.value(QStringLiteral("parents")).toArray()) {
+        const QJsonObject parent = value.toObject();
+        const auto id = int16Of(parent.value(QStringLiteral("id")));
+        const auto birth = birthOf(parent.value(QStringLiteral("birth")));
+        if (id ? *id < 0 : !birth)
+            return std::nullopt;
+        generation.ids.push_back(id ? *id : qint16(-1));
+        generation.origins.push_back(birth.value_or(BirthRecord {}));
+    }
+    for (const QJsonValue& value : record.value(QStringLiteral("cells")).toArray()) {
+        const auto code = codeOf(value);
+        if (!code)
+            return std::nullopt;
+        generation.cells.push_back(*code);
+    }
+    const int side = generation.side();
+    if (side < MinGridSide || side > MaxGridSide || side * side != generation.cellCount()
+        || generation.parentCount() >= generation.cellCount())
+        return std::nullopt;
+    generation.ids.resize(generation.cells.size(), -1);
+    return generation;
+}
+
+std::optional<int> generationIndexOf(const QJsonObject& record)
+{
+    const auto index = int16Of(record.value(QStringLiteral("index")));
+    if (!index || *index < 0)
+        return std::nullopt;
+    return *index;
+}
+
+std::optional<LeftGeneration> leftOf(const QJsonObject& record)
+{
+    const QJsonValue value = record.value(QStringLiteral("left"));
+    if (value.isUndefined())
+        return LeftGeneration {};
+    const QJsonObject left = value.toObject();
+    const auto index = generationIndexOf(left);
+    const auto focus = int16Of(left.value(QStringLiteral("focus")));
+    const auto selection = cellsOf(left.value(QStringLiteral("selection")), MaxGridSide * MaxGridSide);
+    if (!index || !focus || *focus < 0 || !selection)
+        return std::nullopt;
+    return LeftGeneration { *index, *selection, *focus };
 }
 
 } // namespace JournalRecord

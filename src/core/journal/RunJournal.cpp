@@ -32,6 +32,43 @@ QByteArray readRegularFile(const QString& path, QString& error)
     return *bytes;
 }
 
+// Takes a record of the Breed window into journal; false when it does not read.
+bool readBreedRecord(RunJournal& journal, const QString& event, const QJsonObject& record)
+{
+    const auto left = JournalRecord::leftOf(record);
+    if (!left)
+        return false;
+    if (left->index >= 0) {
+        if (left->index >= static_cast<int>(journal.generations.size()))
+            return false;
+        Generation& leftBehind = journal.generations[static_cast<std::size_t>(left->index)];
+        if (left->focus >= leftBehind.cellCount()
+            || (!left->selection.empty() && left->selection.back() >= leftBehind.cellCount()))
+            return false;
+        leftBehind.selection = left->selection;
+        leftBehind.focus = left->focus;
+    }
+    if (event == JournalRecord::BreedClosed) {
+        journal.breedOpen = false;
+        return true;
+    }
+    const auto index = JournalRecord::generationIndexOf(record);
+    const int count = static_cast<int>(journal.generations.size());
+    if (event == JournalRecord::GenerationShown) {
+        if (!index || *index >= count)
+            return false;
+    } else {
+        auto generation = JournalRecord::generationOf(record);
+        if (!index || *index > count || !generation)
+            return false;
+        journal.generations.resize(static_cast<std::size_t>(*index));
+        journal.generations.push_back(std::move(*generation));
+    }
+    journal.shownGeneration = *index;
+    journal.breedOpen = true;
+    return true;
+}
+
 } // namespace
 
 int RunJournal::openAtEnd() const
@@ -124,6 +161,12 @@ RunJournal RunJournal::fromBytes(const QByteArray& bytes)
             }
             if (event != JournalRecord::Saved)
                 journal.pictures[index.value(*id)].open = event == JournalRecord::Shown;
+        } else if (event == JournalRecord::GenerationBred || event == JournalRecord::GenerationShown
+            || event == JournalRecord::BreedClosed) {
+            if (!readBreedRecord(journal, event, record)) {
+                damagedAt(number, QStringLiteral("a generation that does not read"));
+                break;
+            }
         } else if (event == JournalRecord::End) {
             const auto how = JournalRecord::endOf(record);
             if (!how) {

@@ -1,6 +1,8 @@
 #pragma once
-// A run's journal as read back: when it started, every picture it opened, which were open at its end, how it ended.
+// A run's journal as read back: when it started, every picture it opened, which were open at its end, how it ended,
+// and the generations of its Breed window.
 
+#include "core/breeding/Generation.h"
 #include "core/history/RunHistory.h"
 
 #include <QDateTime>
@@ -14,6 +16,11 @@ struct RunJournal {
     // In the order opened; open means open at the run's end.
     std::vector<PictureRecord> pictures;
     RunEnding ending = RunEnding::CutOff;
+    // The Breed window's generations in order, each with the selection and focus it was left with; the one it showed
+    // last, -1 for none; whether it was open at the run's end.
+    std::vector<Generation> generations;
+    int shownGeneration = -1;
+    bool breedOpen = false;
     // The first line that does not read, 0 when every line does. What came before it still counts.
     int damagedLine = 0;
     QString damage;

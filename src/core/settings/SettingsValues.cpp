@@ -52,6 +52,18 @@ public:
         });
     }
 
+    // A fraction from 0 to 1 in hundredths, as the Breed window's rate box steps.
+    void hundredths(const QString& key, double& setting)
+    {
+        static const QRegularExpression form(QStringLiteral("^(0\\.[0-9]{1,2}|1\\.00?|[01])$"));
+        take(key, [&](const QString& text) {
+            if (!form.match(text).hasMatch())
+                return false;
+            setting = text.toDouble();
+            return true;
+        });
+    }
+
     void boolean(const QString& key, bool& setting)
     {
         take(key, [&](const QString& text) {
@@ -139,6 +151,8 @@ Read read(const QVariantMap& values)
     reader.boolean(QStringLiteral("animation/transparent"), animation.transparent);
     reader.integer(
         QStringLiteral("litter/size"), UserSettings::MinLitterSize, UserSettings::MaxLitterSize, settings.litterSize);
+    reader.integer(QStringLiteral("breed/grid"), MinGridSide, MaxGridSide, settings.breedGrid);
+    reader.hundredths(QStringLiteral("breed/rate"), settings.breedRate);
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         if (it.key().size() > FoldersGroup.size() && it.key().startsWith(FoldersGroup))
             reader.folder(it.key(), settings.folders);
@@ -165,6 +179,8 @@ QMap<QString, QString> write(const UserSettings& settings)
         { QStringLiteral("animation/smooth"), boolText(animation.smooth) },
         { QStringLiteral("animation/transparent"), boolText(animation.transparent) },
         { QStringLiteral("litter/size"), QString::number(settings.litterSize) },
+        { QStringLiteral("breed/grid"), QString::number(settings.breedGrid) },
+        { QStringLiteral("breed/rate"), QString::number(settings.breedRate, 'f', 2) },
     };
     for (auto it = settings.folders.cbegin(); it != settings.folders.cend(); ++it)
         values.insert(FoldersGroup + it.key(), it.value());

@@ -1,7 +1,9 @@
 #pragma once
 // The choices a user makes that last from run to run, unlike the mutation rate and the Genes menu: how pictures and
-// animations are exported, the litter size, where each file dialog starts and how big the resizable windows are.
+// animations are exported, the litter size, the Breed window's grid and rate, where each file dialog starts and how
+// big the resizable windows are.
 
+#include "core/breeding/BreedOptions.h"
 #include "core/export/ExportSettings.h"
 
 #include <QHash>
@@ -15,6 +17,9 @@ struct UserSettings {
     AnimationExportSettings animationExport;
     // How many pictures a litter has unless the user says otherwise: 9 at first, then the last number given.
     int litterSize = 9;
+    // Cells in a row of the Breed window's grid, and its mutation rate, as last chosen there.
+    int breedGrid = DefaultGridSide;
+    double breedRate = BreedOptions::DefaultRate;
     // The folder each file dialog last used, by the dialog's name.
     QHash<QString, QString> folders;
     // The size each resizable window of its own last had, by the window's name.

@@ -34,6 +34,11 @@ constexpr int DragImageSide = 96;
 
 std::unique_ptr<QMimeData> mimeDataOf(qint16 id, const GeneticCode& code, Drawing::Flags flags)
 {
+    return mimeDataOf(QStringLiteral("picture-%1.gen").arg(id), code, flags);
+}
+
+std::unique_ptr<QMimeData> mimeDataOf(const QString& fileName, const GeneticCode& code, Drawing::Flags flags)
+{
     const ExportSettings& settings = Preferences::current().exportSettings;
     const QImage image = Drawing::renderImage(code, flags, settings.options(settings.transparent));
     QBuffer png;
@@ -41,22 +46,27 @@ std::unique_ptr<QMimeData> mimeDataOf(qint16 id, const GeneticCode& code, Drawin
     if (!image.save(&png, "PNG"))
         throw RuntimeError(RuntimeError::PathFileAccess, QStringLiteral("The image could not be encoded as PNG"));
     const QByteArray geneFile = GeneFileWriter::Contents(code);
-    const QString fileName = dragFolder().filePath(QStringLiteral("picture-%1.gen").arg(id));
-    Files::replaceFile(fileName, geneFile);
+    const QString path = dragFolder().filePath(fileName);
+    Files::replaceFile(path, geneFile);
 
     auto data = std::make_unique<QMimeData>();
     data->setImageData(image);
     data->setData(QStringLiteral("image/png"), png.data());
     data->setData(QString::fromLatin1(GeneticCodeType), geneFile);
-    data->setUrls({ QUrl::fromLocalFile(fileName) });
+    data->setUrls({ QUrl::fromLocalFile(path) });
     return data;
 }
 
 void start(QWidget* source, qint16 id, const GeneticCode& code, Drawing::Flags flags)
 {
+    start(source, QStringLiteral("picture-%1.gen").arg(id), code, flags);
+}
+
+void start(QWidget* source, const QString& fileName, const GeneticCode& code, Drawing::Flags flags)
+{
     // The drag belongs to its source, the data to the drag.
     auto* drag = new QDrag(source);
-    std::unique_ptr<QMimeData> data = mimeDataOf(id, code, flags);
+    std::unique_ptr<QMimeData> data = mimeDataOf(fileName, code, flags);
     const QImage image = qvariant_cast<QImage>(data->imageData());
     drag->setMimeData(data.release());
     drag->setPixmap(

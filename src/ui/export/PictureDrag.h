@@ -5,6 +5,8 @@
 #include "core/drawing/DrawFlags.h"
 #include "core/genetics/GeneticCode.h"
 
+#include <QString>
+
 #include <memory>
 
 class QMimeData;
@@ -18,8 +20,11 @@ inline constexpr char GeneticCodeType[] = "application/x-vantrell-genetic-code";
 // What the drag of picture id carries. Its file, picture-ID.gen, lies in a folder of this run's own, which goes
 // when the program ends. Error 7 when the image would need more memory than an image may have.
 std::unique_ptr<QMimeData> mimeDataOf(qint16 id, const GeneticCode& code, Drawing::Flags flags);
+// The same for a genetic code that is no picture, its file named fileName ("generation-2-cell-5.gen").
+std::unique_ptr<QMimeData> mimeDataOf(const QString& fileName, const GeneticCode& code, Drawing::Flags flags);
 
 // Drags picture id out of source until it is dropped or given up.
 void start(QWidget* source, qint16 id, const GeneticCode& code, Drawing::Flags flags);
+void start(QWidget* source, const QString& fileName, const GeneticCode& code, Drawing::Flags flags);
 
 } // namespace PictureDrag

@@ -288,6 +288,14 @@ void FamilyTreeWindow::animateLineage(qint16 id)
     });
 }
 
+void FamilyTreeWindow::breedFrom(qint16 id)
+{
+    Guard::run(this, [&] {
+        if (m_commands.breedFrom)
+            m_commands.breedFrom(id);
+    });
+}
+
 void FamilyTreeWindow::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
@@ -302,6 +310,8 @@ void FamilyTreeWindow::contextMenuEvent(QContextMenuEvent* event)
             menu.addAction(QStringLiteral("Edit &Genes...")), &QAction::triggered, this, [this, id] { editGenes(id); });
         connect(menu.addAction(QStringLiteral("Animate &Lineage")), &QAction::triggered, this,
             [this, id] { animateLineage(id); });
+        connect(menu.addAction(QStringLiteral("&Breed from This")), &QAction::triggered, this,
+            [this, id] { breedFrom(id); });
     } else {
         connect(menu.addAction(QStringLiteral("Export &Family Tree...")), &QAction::triggered, this,
             [this] { askExportTree(); });

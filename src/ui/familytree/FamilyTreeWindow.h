@@ -30,6 +30,8 @@ public:
         std::function<void(qint16 id)> animateLineage;
         // Genetic code files dropped on the window, to open as new pictures.
         std::function<void(const QStringList& fileNames)> openFiles;
+        // A new generation of the Breed window from the picture alone.
+        std::function<void(qint16 id)> breedFrom;
     };
 
     FamilyTreeWindow(RunHistory& history, Commands commands, QWidget* parent = nullptr);
@@ -48,6 +50,7 @@ public:
     void exportPicture(qint16 id);
     void editGenes(qint16 id);
     void animateLineage(qint16 id);
+    void breedFrom(qint16 id);
     // Writes picture id's genetic code as a genetic code file, and records the save.
     void saveGeneticCode(qint16 id, const QString& fileName);
     // Writes the whole tree of pictures as PNG or SVG, by the name's suffix.

@@ -165,10 +165,11 @@ frmObject::frmObject(RunCommands commands, QWidget* parent)
     P_Export = addWindowAction(this, QStringLiteral("&Export Picture..."), QKeySequence(Qt::CTRL | Qt::Key_E));
     P_ViewLarge = addWindowAction(this, QStringLiteral("&View Large"), QKeySequence(Qt::CTRL | Qt::Key_L));
     P_EditGenes = addWindowAction(this, QStringLiteral("Edit &Genes..."), QKeySequence(Qt::CTRL | Qt::Key_G));
+    P_BreedFromThis = addWindowAction(this, QStringLiteral("&Breed from This"), QKeySequence());
     M_Picture = new QMenu(this);
     M_Picture->setObjectName(QStringLiteral("M_Picture"));
     M_Picture->setAccessibleName(QStringLiteral("Picture"));
-    M_Picture->addActions({ P_Copy, P_Export, P_ViewLarge, P_EditGenes });
+    M_Picture->addActions({ P_Copy, P_Export, P_ViewLarge, P_EditGenes, P_BreedFromThis });
     M_Picture->setDefaultAction(P_ViewLarge);
     static_cast<DrawingArea*>(picDraw)->setMenu(M_Picture);
     static_cast<DrawingArea*>(picDraw)->setDragStart([this] {
@@ -184,6 +185,7 @@ frmObject::frmObject(RunCommands commands, QWidget* parent)
     Guard::connect(P_Export, &QAction::triggered, this, &frmObject::P_Export_Click);
     Guard::connect(P_ViewLarge, &QAction::triggered, this, &frmObject::P_ViewLarge_Click);
     Guard::connect(P_EditGenes, &QAction::triggered, this, &frmObject::P_EditGenes_Click);
+    Guard::connect(P_BreedFromThis, &QAction::triggered, this, &frmObject::P_BreedFromThis_Click);
 }
 
 frmObject::~frmObject()
@@ -258,4 +260,10 @@ void frmObject::P_EditGenes_Click()
 {
     const auto object = picture();
     GenesEditor::Open(object->ID, object->Name, object->GenCode().Code(), object->DrawnWith(), m_commands);
+}
+
+void frmObject::P_BreedFromThis_Click()
+{
+    if (m_commands.breedFrom)
+        m_commands.breedFrom(picture()->ID);
 }

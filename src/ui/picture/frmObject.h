@@ -42,6 +42,7 @@ public:
     QAction* P_Export;
     QAction* P_ViewLarge;
     QAction* P_EditGenes;
+    QAction* P_BreedFromThis;
 
     // The ID as text: the link from the window back to its picture.
     QString Tag;
@@ -60,6 +61,7 @@ public:
     void P_Export_Click();
     void P_ViewLarge_Click();
     void P_EditGenes_Click();
+    void P_BreedFromThis_Click();
 
 signals:
     // The window is closing, by Done or by its frame.

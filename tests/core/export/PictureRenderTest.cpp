@@ -120,6 +120,32 @@ TEST_P(RenderedTreeTest, ImageAtScaleOneWithoutSmoothingIsTheWindowsPixelForPixe
     EXPECT_TRUE(image.convertToFormat(QImage::Format_RGB32) == window.image().convertToFormat(QImage::Format_RGB32));
 }
 
+// A cell, drawn by the share of each pixel the pens cover, looks as the painter draws the whole tree smooth: the same
+// on average to within half a level of a channel, and no pixel a quarter of the way to another colour.
+TEST_P(RenderedTreeTest, CellLooksAsThePainterDrawsTheWholeTreeSmooth)
+{
+    const TreeCase& c = GetParam();
+    const QSize pixels(160, 160);
+    const QImage cell = Drawing::renderCell(c.code, c.flags, pixels, 1.0, paleGrey);
+    const QImage painted
+        = Drawing::renderFitted(c.code, c.flags, Drawing::Frame::WholeTree, pixels, 1.0, paleGrey, true)
+              .convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(cell.size(), painted.size());
+    double total = 0;
+    int far = 0;
+    for (int y = 0; y < pixels.height(); ++y)
+        for (int x = 0; x < pixels.width(); ++x) {
+            const QColor a = cell.pixelColor(x, y);
+            const QColor b = painted.pixelColor(x, y);
+            const int difference = std::max(
+                { std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue()) });
+            total += difference;
+            far += difference > 64 ? 1 : 0;
+        }
+    EXPECT_LT(total / (pixels.width() * pixels.height()), 0.5);
+    EXPECT_EQ(far, 0);
+}
+
 TEST_P(RenderedTreeTest, SvgHasEverySegmentInItsGenesColourWidthAndRoundCaps)
 {
     const TreeCase& c = GetParam();

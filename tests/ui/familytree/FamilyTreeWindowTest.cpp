@@ -174,8 +174,8 @@ TEST_F(FamilyTreeTest, ThePictureMenusEditGenesOpensTheEditorOfAClosedPicture)
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
     QApplication::sendEvent(tree->viewport(), &event);
     EXPECT_EQ(items,
-        QStringList(
-            { "&Reopen", "&Save Genetic Code As...", "&Export Picture...", "Edit &Genes...", "Animate &Lineage" }));
+        QStringList({ "&Reopen", "&Save Genetic Code As...", "&Export Picture...", "Edit &Genes...", "Animate &Lineage",
+            "&Breed from This" }));
     GenesEditor* editor = GenesEditor::Of(0);
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(sameTraits(editor->edits().original(), code));

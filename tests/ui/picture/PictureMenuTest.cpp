@@ -5,6 +5,7 @@
 #include "support/CaseNames.h"
 #include "support/PictureCodes.h"
 #include "support/PictureTesting.h"
+#include "ui/breed/BreedWindow.h"
 #include "ui/editor/GenesEditor.h"
 
 #include <QClipboard>
@@ -36,7 +37,7 @@ TEST_F(PictureMenuTest, ARightClickOnTheDrawingOpensTheMenu)
     QMenu* menu = rightClick(form->picDraw);
     ASSERT_NE(menu, nullptr);
     const QList<QAction*> items = menu->actions();
-    ASSERT_EQ(items.size(), 4);
+    ASSERT_EQ(items.size(), 5);
     const struct {
         const char* text;
         QKeySequence shortcut;
@@ -45,6 +46,7 @@ TEST_F(PictureMenuTest, ARightClickOnTheDrawingOpensTheMenu)
         { "&Export Picture...", QKeySequence(Qt::CTRL | Qt::Key_E) },
         { "&View Large", QKeySequence(Qt::CTRL | Qt::Key_L) },
         { "Edit &Genes...", QKeySequence(Qt::CTRL | Qt::Key_G) },
+        { "&Breed from This", QKeySequence() },
     };
     for (int i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i]->text(), QString::fromLatin1(expected[i].text));
@@ -84,12 +86,13 @@ TEST_P(PictureMenuItemTest, ChoosingAnItemDoesIt)
     EXPECT_EQ(shown<ExportDialog>() != nullptr, GetParam().item == 1);
     EXPECT_EQ(shown<LargeView>() != nullptr, GetParam().item == 2);
     EXPECT_EQ(shown<GenesEditor>() != nullptr, GetParam().item == 3);
+    EXPECT_EQ(shown<BreedWindow>() != nullptr, GetParam().item == 4);
     EXPECT_EQ(takeErrorBox(), QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Items, PictureMenuItemTest,
     testing::Values(MenuItemCase { "CopyPicture", 0 }, MenuItemCase { "ExportPicture", 1 },
-        MenuItemCase { "ViewLarge", 2 }, MenuItemCase { "EditGenes", 3 }),
+        MenuItemCase { "ViewLarge", 2 }, MenuItemCase { "EditGenes", 3 }, MenuItemCase { "BreedFromThis", 4 }),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ShortcutCase {
