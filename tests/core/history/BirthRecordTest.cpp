@@ -32,6 +32,8 @@ const DescribeCase describeCases[] = {
         "picture 7 of the run of 2026-12-08 17:03:12", {} },
     { "Edited", BirthRecord::edited(7, {}), "edited from 7", { 7 } },
     { "Between", BirthRecord::between(3, 7, {}), "between 3 and 7", { 3, 7 } },
+    { "BetweenAPictureAndAFile", BirthRecord::between({ 3 }, {}), "between 3 and a file", { 3 } },
+    { "BetweenTwoFiles", BirthRecord::between({}, {}), "between two files", {} },
     { "BredInTheBreedWindow", BirthRecord::bredInWindow({ 9 }, 0.1, {}), "bred in the Breed window from 9 at rate 0.1",
         { 9 } },
     { "BredInTheBreedWindowFromFiles", BirthRecord::bredInWindow({}, 0.1, {}), "bred in the Breed window at rate 0.1",
