@@ -52,6 +52,19 @@ public:
         });
     }
 
+    void oneOf(const QString& key, std::initializer_list<int> values, int& setting)
+    {
+        take(key, [&](const QString& text) {
+            for (const int value : values) {
+                if (text == QString::number(value)) {
+                    setting = value;
+                    return true;
+                }
+            }
+            return false;
+        });
+    }
+
     void boolean(const QString& key, bool& setting)
     {
         take(key, [&](const QString& text) {
@@ -139,6 +152,8 @@ Read read(const QVariantMap& values)
     reader.boolean(QStringLiteral("animation/transparent"), animation.transparent);
     reader.integer(
         QStringLiteral("litter/size"), UserSettings::MinLitterSize, UserSettings::MaxLitterSize, settings.litterSize);
+    reader.oneOf(QStringLiteral("album/thumbnailSize"), { ThumbnailCache::NormalSide, ThumbnailCache::LargeSide },
+        settings.albumThumbnailSize);
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         if (it.key().size() > FoldersGroup.size() && it.key().startsWith(FoldersGroup))
             reader.folder(it.key(), settings.folders);
@@ -165,6 +180,7 @@ QMap<QString, QString> write(const UserSettings& settings)
         { QStringLiteral("animation/smooth"), boolText(animation.smooth) },
         { QStringLiteral("animation/transparent"), boolText(animation.transparent) },
         { QStringLiteral("litter/size"), QString::number(settings.litterSize) },
+        { QStringLiteral("album/thumbnailSize"), QString::number(settings.albumThumbnailSize) },
     };
     for (auto it = settings.folders.cbegin(); it != settings.folders.cend(); ++it)
         values.insert(FoldersGroup + it.key(), it.value());

@@ -1,8 +1,10 @@
 #pragma once
 // The choices a user makes beside the described ones that last from run to run: how pictures and animations are
-// exported, the litter size, where each file dialog starts and how big the resizable windows are.
+// exported, the litter size, the album's thumbnails, where each file dialog starts and how big the resizable
+// windows are.
 
 #include "core/export/ExportSettings.h"
+#include "core/thumbnails/ThumbnailCache.h"
 
 #include <QHash>
 #include <QSize>
@@ -15,6 +17,8 @@ struct UserSettings {
     AnimationExportSettings animationExport;
     // How many pictures a litter has unless the user says otherwise: 9 at first, then the last number given.
     int litterSize = 9;
+    // The side of the album's thumbnails: Small or Large.
+    int albumThumbnailSize = ThumbnailCache::NormalSide;
     // The folder each file dialog last used, by the dialog's name.
     QHash<QString, QString> folders;
     // The size each resizable window of its own last had, by the window's name.
