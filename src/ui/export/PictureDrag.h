@@ -5,7 +5,10 @@
 #include "core/drawing/DrawFlags.h"
 #include "core/genetics/GeneticCode.h"
 
+#include <QStringList>
+
 #include <memory>
+#include <optional>
 
 class QMimeData;
 class QWidget;
@@ -19,7 +22,14 @@ inline constexpr char GeneticCodeType[] = "application/x-vantrell-genetic-code";
 // when the program ends. Error 7 when the image would need more memory than an image may have.
 std::unique_ptr<QMimeData> mimeDataOf(qint16 id, const GeneticCode& code, Drawing::Flags flags);
 
+// What the drag or copy of saved genetic code files carries: the files themselves, and as a picture's drag does, the
+// picture of first (the first file's code, when it reads) as PNG and its genetic code. Error 7 as mimeDataOf.
+std::unique_ptr<QMimeData> mimeDataOfFiles(
+    const QStringList& fileNames, const std::optional<GeneticCode>& first, Drawing::Flags flags);
+
 // Drags picture id out of source until it is dropped or given up.
 void start(QWidget* source, qint16 id, const GeneticCode& code, Drawing::Flags flags);
+// Drags data out of source, its picture, if it has one, following the pointer.
+void start(QWidget* source, std::unique_ptr<QMimeData> data);
 
 } // namespace PictureDrag
