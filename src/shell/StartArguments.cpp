@@ -4,10 +4,13 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 
 namespace StartArguments {
 
 namespace {
+
+const QString AlbumOption = QStringLiteral("album");
 
 void addStartOptions(QCommandLineParser& parser)
 {
@@ -16,6 +19,9 @@ void addStartOptions(QCommandLineParser& parser)
         "name were typed into the main window and Open pressed: read exactly as saved."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Genetic code files to open, in this order."),
         QStringLiteral("[FILE...]"));
+    parser.addOption({ AlbumOption,
+        QStringLiteral("Shows every genetic code file of the one folder given in place of the files (the working "
+                       "folder when none is) in an album.") });
     parser.addHelpOption();
     parser.addVersionOption();
 }
@@ -34,6 +40,14 @@ Parsed parse(const QStringList& arguments)
         parsed.action = Parsed::Action::Help;
     } else if (parser.isSet(QStringLiteral("version"))) {
         parsed.action = Parsed::Action::Version;
+    } else if (parser.isSet(AlbumOption)) {
+        const QStringList folders = parser.positionalArguments();
+        if (folders.size() > 1) {
+            parsed.action = Parsed::Action::UsageError;
+            parsed.error = QStringLiteral("--album shows one folder, not %1.").arg(folders.size());
+        } else {
+            parsed.album = folders.isEmpty() ? QDir::currentPath() : folders.front();
+        }
     } else {
         parsed.files = parser.positionalArguments();
     }

@@ -1,5 +1,6 @@
 #pragma once
-// The program's command line: genetic code files to open at start-up, or a request for its help or version.
+// The program's command line: genetic code files to open at start-up, an album to show, or a request for its help or
+// version.
 
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,8 @@ struct Parsed {
     Action action = Action::Start;
     // The files to open, in their order.
     QStringList files;
+    // --album: the folder to show as an album, the working folder when none is given; empty without --album.
+    QString album;
     // What is wrong with a command line that does not parse.
     QString error;
 };

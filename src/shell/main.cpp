@@ -77,6 +77,8 @@ int main(int argc, char** argv)
         window.AttachJournal(journal);
         window.show();
         window.OpenFiles(arguments.files);
+        if (!arguments.album.isEmpty())
+            window.OpenAlbum(arguments.album);
         QApplication::exec();
     }
     Preferences::current().save(settingsFile);
