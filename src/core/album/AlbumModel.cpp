@@ -30,11 +30,11 @@ struct ListingResult {
     QString error;
 };
 
-ListingResult listingOf(const QString& folder, bool subfolders)
+ListingResult listingOf(const QString& folder, bool subfolders, bool withTimes)
 {
     ListingResult result;
     try {
-        result.listing = FolderListing::list(folder, subfolders);
+        result.listing = FolderListing::list(folder, subfolders, withTimes);
     } catch (const RuntimeError& error) {
         result.error = error.message();
     } catch (const std::bad_alloc&) {
@@ -59,7 +59,8 @@ AlbumModel::AlbumModel(ThumbnailCache& cache, QObject* parent)
     m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
     m_relist.setSingleShot(true);
     m_relist.setInterval(RelistDelayMs);
-    connect(&m_relist, &QTimer::timeout, this, &AlbumModel::relist);
+    // Another listing must see what changed in files it knows.
+    connect(&m_relist, &QTimer::timeout, this, [this] { relist(true); });
     const auto changed = [this] {
         if (!m_relist.isActive())
             m_relist.start();
@@ -79,13 +80,14 @@ void AlbumModel::open(const QString& folder, bool subfolders)
     FolderListing::checkReadable(folder);
     m_folder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     m_subfolders = subfolders;
-    relist();
+    // The rows come sooner without the files' times, which their readers find.
+    relist(false);
 }
 
 void AlbumModel::setSubfolders(bool subfolders)
 {
     m_subfolders = subfolders;
-    relist();
+    relist(true);
 }
 
 void AlbumModel::setSide(int side)
@@ -99,7 +101,7 @@ void AlbumModel::setSide(int side)
     requeue();
 }
 
-void AlbumModel::relist()
+void AlbumModel::relist(bool withTimes)
 {
     const int generation = ++m_listing;
     auto* watcher = new QFutureWatcher<ListingResult>(this);
@@ -108,7 +110,7 @@ void AlbumModel::relist()
         watcher->deleteLater();
         takeListing(generation, result.listing, result.error);
     });
-    watcher->setFuture(QtConcurrent::run(listingOf, m_folder, m_subfolders));
+    watcher->setFuture(QtConcurrent::run(listingOf, m_folder, m_subfolders, withTimes));
 }
 
 void AlbumModel::takeListing(int generation, const Listing& listing, const QString& error)
@@ -170,27 +172,35 @@ void AlbumModel::takeListing(int generation, const Listing& listing, const QStri
     }
     for (AlbumFile& file : m_files)
         file.likeness = likenessOf(file);
-    watch(listing);
+    watchFolders(listing.folders);
     requeue();
-    emit listed();
 }
 
-void AlbumModel::watch(const Listing& listing)
+namespace {
+
+// Gives watcher these paths of one kind in place of those it has.
+void watchOnly(QFileSystemWatcher& watcher, const QStringList& watched, const QSet<QString>& wanted)
 {
-    QSet<QString> wanted(listing.folders.cbegin(), listing.folders.cend());
-    for (const AlbumFile& file : listing.files)
-        wanted.insert(file.path);
-    QSet<QString> watched;
-    for (const QStringList& paths : { m_watcher.directories(), m_watcher.files() })
-        watched.unite(QSet<QString>(paths.cbegin(), paths.cend()));
-    const QSet<QString> gone = watched - wanted;
-    const QSet<QString> added = wanted - watched;
+    const QSet<QString> had(watched.cbegin(), watched.cend());
+    const QSet<QString> gone = had - wanted;
+    const QSet<QString> added = wanted - had;
     if (!gone.isEmpty())
-        m_watcher.removePaths(gone.values());
-    // In place of a watch that cannot be had (the system allows a number), the folders' own watches and another
-    // listing see most changes.
+        watcher.removePaths(gone.values());
+    // A watch the system does not allow (it allows a number) is gone without; a listing sees the change later.
     if (!added.isEmpty())
-        m_watcher.addPaths(added.values());
+        watcher.addPaths(added.values());
+}
+
+} // namespace
+
+void AlbumModel::watchFolders(const QStringList& folders)
+{
+    watchOnly(m_watcher, m_watcher.directories(), QSet<QString>(folders.cbegin(), folders.cend()));
+}
+
+void AlbumModel::watchShownFiles()
+{
+    watchOnly(m_watcher, m_watcher.files(), m_shown);
 }
 
 void AlbumModel::removeRows(const QSet<QString>& paths)
@@ -231,16 +241,19 @@ void AlbumModel::prioritise(const std::vector<int>& rows, int shown)
 {
     m_order = rows;
     m_shownCount = shown;
+    m_prioritised = true;
     m_shown.clear();
     for (int i = 0; i < std::min(shown, static_cast<int>(rows.size())); ++i)
         if (rows[static_cast<std::size_t>(i)] >= 0 && rows[static_cast<std::size_t>(i)] < rowCount())
             m_shown.insert(file(rows[static_cast<std::size_t>(i)]).path);
+    watchShownFiles();
     requeue();
 }
 
 void AlbumModel::requeue()
 {
-    startWorkers(m_queue.replace(jobsFor(m_order, m_shownCount)));
+    if (m_prioritised)
+        startWorkers(m_queue.replace(jobsFor(m_order, m_shownCount)));
 }
 
 bool AlbumModel::needsWork(const AlbumFile& file) const
@@ -307,9 +320,16 @@ void AlbumModel::takeOutcomes()
         if (row < 0)
             continue;
         AlbumFile& found = m_files[static_cast<std::size_t>(row)];
-        // A file changed since it was listed is read again when it is listed again.
-        if (outcome.mtime >= 0 && outcome.mtime != found.modified.toSecsSinceEpoch())
+        QList<int> roles = FoundRoles;
+        if (!found.modified.isValid()) {
+            // Listed without its time, which its reader found.
+            found.modified = outcome.modified;
+            found.size = outcome.size;
+            roles.append(ModifiedRole);
+        } else if (outcome.mtime >= 0 && outcome.mtime != found.modified.toSecsSinceEpoch()) {
+            // A file changed since it was listed is read again when it is listed again.
             continue;
+        }
         found.read = true;
         found.code = std::move(outcome.code);
         found.damage = std::move(outcome.damage);
@@ -324,11 +344,10 @@ void AlbumModel::takeOutcomes()
                     && !m_images.contains(found.path));
         }
         const QModelIndex changed = index(row);
-        emit dataChanged(changed, changed, FoundRoles);
+        emit dataChanged(changed, changed, roles);
     }
     if (undecoded)
         requeue();
-    emit worked();
 }
 
 double AlbumModel::likenessOf(const AlbumFile& file) const
@@ -362,7 +381,6 @@ QString AlbumModel::rename(int row, const QString& name)
     const QImage image = m_images.take(renamed.path);
     m_images.remove(renamed.path);
     m_rows.remove(renamed.path);
-    m_watcher.removePath(renamed.path);
     if (m_shown.remove(renamed.path))
         m_shown.insert(path);
     const QString relative = QDir(m_folder).relativeFilePath(path);
@@ -370,7 +388,7 @@ QString AlbumModel::rename(int row, const QString& name)
     renamed.name = relative.left(relative.size() - old.suffix().size() - 1);
     renamed.cachedSide = 0;
     m_rows.insert(path, row);
-    m_watcher.addPath(path);
+    watchShownFiles();
     if (!image.isNull())
         m_images.insert(path, image);
     emit dataChanged(index(row), index(row));

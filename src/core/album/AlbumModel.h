@@ -1,6 +1,10 @@
 #pragma once
 // An album: a folder's genetic code files as rows, each with its name, its thumbnail and what reading it found, kept
 // up to date as other programs change the folder. Workers read the files and draw, nearest to the view first.
+//
+// The folders are watched, which sees files added, removed and saved whole; the files in and near the view are
+// watched too, which sees them written in place. Qt's watch looks each new path up among those it has, so it is
+// never given a folder's thousands of files.
 
 #include "core/album/AlbumFile.h"
 #include "core/album/ImageLru.h"
@@ -43,10 +47,8 @@ public:
     // read; the rows come once the listing is done.
     void open(const QString& folder, bool subfolders);
     const QString& folder() const { return m_folder; }
-    bool subfolders() const { return m_subfolders; }
     void setSubfolders(bool subfolders);
     // ThumbnailCache::NormalSide or LargeSide.
-    int side() const { return m_side; }
     void setSide(int side);
 
     const AlbumFile& file(int row) const { return m_files[static_cast<std::size_t>(row)]; }
@@ -54,7 +56,8 @@ public:
     int rowOf(const QString& path) const { return m_rows.value(path, -1); }
 
     // Has the workers start afresh with rows, in this order; the first shown of them are in or near the view, and
-    // their thumbnails are decoded to be held. Rows not given are worked on after them.
+    // their thumbnails are decoded to be held. Rows not given are worked on after them. The workers first start
+    // here, once the view knows where it is.
     void prioritise(const std::vector<int>& rows, int shown);
     // How unlike each file's code is to from, as LikenessRole gives it from now on; files without a code come last.
     // Sorting by the role afterwards orders them.
@@ -78,17 +81,15 @@ public:
 signals:
     // The folder could not be listed again: the reason.
     void listingFailed(const QString& message);
-    // The rows are as the folder holds them, after a listing.
-    void listed();
     // A rename made by editing a row's name failed: the reason.
     void renameFailed(const QString& message);
-    // Workers have delivered what they found.
-    void worked();
 
 private:
-    void relist();
+    void relist(bool withTimes);
     void takeListing(int generation, const Listing& listing, const QString& error);
-    void watch(const Listing& listing);
+    void watchFolders(const QStringList& folders);
+    // Watches the files in and near the view, and those only.
+    void watchShownFiles();
     void removeRows(const QSet<QString>& paths);
     void indexRows();
     // Gives what workers found to the rows.
@@ -113,6 +114,7 @@ private:
     mutable ImageLru m_images { MaxImageBytes };
     std::vector<int> m_order;
     int m_shownCount = 0;
+    bool m_prioritised = false;
     QSet<QString> m_shown;
 
     QFileSystemWatcher m_watcher;

@@ -18,6 +18,16 @@ namespace {
 // As many numbers as anyone keeps copies of one name.
 constexpr int MaxAttempts = 10000;
 
+// "tree.gen", else "tree (2).gen", "tree (3).gen" and on, as attempt goes from 1.
+QString numberedName(const QString& fileName, int attempt)
+{
+    if (attempt <= 1)
+        return fileName;
+    const QFileInfo name(fileName);
+    const QString suffix = name.suffix().isEmpty() ? QString() : QLatin1Char('.') + name.suffix();
+    return QStringLiteral("%1 (%2)%3").arg(name.completeBaseName()).arg(attempt).arg(suffix);
+}
+
 QByteArray contentsOf(const QString& file)
 {
     const Files::UniqueFd fd = Files::openRegularFileForReading(file);
@@ -54,15 +64,6 @@ void copyOne(const QString& file, const QDir& folder)
 }
 
 } // namespace
-
-QString numberedName(const QString& fileName, int attempt)
-{
-    if (attempt <= 1)
-        return fileName;
-    const QFileInfo name(fileName);
-    const QString suffix = name.suffix().isEmpty() ? QString() : QLatin1Char('.') + name.suffix();
-    return QStringLiteral("%1 (%2)%3").arg(name.completeBaseName()).arg(attempt).arg(suffix);
-}
 
 QStringList copy(const QStringList& files, const QString& folder)
 {

@@ -14,7 +14,4 @@ inline constexpr qint64 MaxFileBytes = 1024 * 1024;
 // thread; a FIFO, a device or a folder is refused without waiting on it.
 QStringList copy(const QStringList& files, const QString& folder);
 
-// "tree.gen", else "tree (2).gen", "tree (3).gen" and on, as attempt goes from 1.
-QString numberedName(const QString& fileName, int attempt);
-
 } // namespace CopyIn

@@ -1,5 +1,6 @@
 #include "core/album/ThumbnailWork.h"
 
+#include "core/album/FolderListing.h"
 #include "core/files/FileError.h"
 #include "core/genefile/ExactRead.h"
 #include "core/platform/RuntimeError.h"
@@ -25,13 +26,9 @@ QString outOfMemory(const QString& path)
 // The thumbnail kept or made anew; the code is known to read.
 void thumbnail(ThumbnailCache& cache, const ThumbnailJob& job, ThumbnailOutcome& outcome)
 {
-    if (job.decode) {
-        if (std::optional<QImage> kept = cache.find(job.path, outcome.mtime, job.side)) {
+    if (std::optional<QImage> kept = cache.find(job.path, outcome.mtime, job.side)) {
+        if (job.decode)
             outcome.image = std::move(*kept);
-            outcome.cached = true;
-            return;
-        }
-    } else if (cache.has(job.path, outcome.mtime, job.side)) {
         outcome.cached = true;
         return;
     }
@@ -56,6 +53,8 @@ ThumbnailOutcome run(ThumbnailCache& cache, const ThumbnailJob& job)
         return outcome;
     }
     outcome.mtime = status.st_mtim.tv_sec;
+    outcome.modified = FolderListing::modifiedOf(status);
+    outcome.size = status.st_size;
     try {
         outcome.code = ExactRead::read(job.path);
         thumbnail(cache, job, outcome);

@@ -3,6 +3,7 @@
 
 #include "core/genetics/GeneticCode.h"
 
+#include <QDateTime>
 #include <QImage>
 #include <QString>
 
@@ -21,8 +22,11 @@ struct ThumbnailOutcome {
     QString path;
     int side = 0;
     bool decode = false;
-    // In seconds since 1970, as the file was when read; -1 when it could not be looked at.
+    // When the file was modified, in seconds since 1970 and as a listing gives it, and its size, as it was when
+    // read; -1, invalid and -1 when it could not be looked at.
     qint64 mtime = -1;
+    QDateTime modified;
+    qint64 size = -1;
     std::optional<GeneticCode> code;
     // The reader's message, or the drawing's, when there is no thumbnail.
     QString damage;

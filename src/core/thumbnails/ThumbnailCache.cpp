@@ -6,11 +6,9 @@
 #include "core/platform/RuntimeError.h"
 #include "core/thumbnails/ThumbnailImage.h"
 
-#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QImageReader>
 #include <QMutexLocker>
 #include <QUrl>
 
@@ -124,21 +122,12 @@ std::optional<QImage> ThumbnailCache::find(const QString& path, qint64 mtime, in
     const std::optional<QByteArray> bytes = cachedBytes(thumbnailPath(path, side));
     if (!bytes)
         return std::nullopt;
+    // Decoded whole: a reader's text without the pixels cannot hold keys with colons, and a damaged PNG shows
+    // only in its pixels.
     QImage image = QImage::fromData(*bytes, "PNG");
     if (image.isNull() || !describes(image.text(UriKey), image.text(MTimeKey), path, mtime))
         return std::nullopt;
     return image;
-}
-
-bool ThumbnailCache::has(const QString& path, qint64 mtime, int side) const
-{
-    std::optional<QByteArray> bytes = cachedBytes(thumbnailPath(path, side));
-    if (!bytes)
-        return false;
-    QBuffer buffer(&*bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "png");
-    return reader.canRead() && describes(reader.text(UriKey), reader.text(MTimeKey), path, mtime);
 }
 
 void ThumbnailCache::store(const QString& path, qint64 mtime, int side, QImage image)

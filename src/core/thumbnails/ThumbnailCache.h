@@ -34,8 +34,6 @@ public:
     // The thumbnail of path at side when one is kept for the file as modified at mtime, in seconds since 1970;
     // nothing when there is none, it shows an older or another file, or it is damaged. Safe on any thread.
     std::optional<QImage> find(const QString& path, qint64 mtime, int side) const;
-    // The same without decoding the pixels: whether a fresh thumbnail is kept.
-    bool has(const QString& path, qint64 mtime, int side) const;
     // Keeps image as the thumbnail of path at side. Safe on any thread; a cache that cannot be written keeps it in
     // memory instead, and says so once on standard error.
     void store(const QString& path, qint64 mtime, int side, QImage image);
