@@ -13,7 +13,6 @@ public:
 
     // The thumbnails' side in pixels.
     void setSide(int side) { m_side = side; }
-    int side() const { return m_side; }
     // Where the thumbnail and the name go in an item's rectangle.
     QRect pictureRect(const QRect& item) const;
     QRect nameRect(const QRect& item, const QFontMetrics& metrics) const;

@@ -13,7 +13,6 @@ public:
 
     explicit AlbumProxy(AlbumModel& album, QObject* parent = nullptr);
 
-    Order order() const { return m_order; }
     // Sorts anew: by name, newest first, or likest first as the album last measured; ties go by name.
     void setOrder(Order order);
     // Keeps the rows whose names hold text, in any letter case.
