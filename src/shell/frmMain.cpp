@@ -328,25 +328,27 @@ void frmMain::P_Album_Click()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
-    connect(dialog, &QFileDialog::fileSelected, this,
-        [this](const QString& folder) { Guard::run(this, [&] { OpenAlbum(folder); }); });
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& folder) { OpenAlbum(folder); });
     dialog->open();
 }
 
 void frmMain::OpenAlbum(const QString& folder)
 {
     const QPointer<frmMain> self(this);
-    AlbumWindow::Open(folder,
-        { [self](const QStringList& fileNames) {
-             if (self)
-                 self->OpenFiles(fileNames);
-         },
-            {},
-            [self](std::vector<AnimationWindow::Picture> pictures) {
-                if (self)
-                    self->OpenAnimation(std::move(pictures), Drawing::Flags {});
-            } });
-    Remembered::keepChosenFolder(QStringLiteral("open album"), folder);
+    const AlbumWindow::Commands commands { [self](const QStringList& fileNames) {
+                                              if (self)
+                                                  self->OpenFiles(fileNames);
+                                          },
+        // Breed from Selected stays greyed until the Breed window can take files.
+        {},
+        [self](std::vector<AnimationWindow::Picture> pictures) {
+            if (self)
+                self->OpenAnimation(std::move(pictures), Drawing::Flags {});
+        } };
+    Guard::run(this, [&] {
+        AlbumWindow::Open(folder, commands);
+        Remembered::keepChosenFolder(QStringLiteral("open album"), folder);
+    });
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event)

@@ -29,10 +29,11 @@ void AlbumDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     initStyleOption(&item, index);
     const QWidget* widget = option.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
-    // The selection and focus, as every item view shows them.
+    // The selection and focus, as every item view shows them, over the whole item: its picture is painted here.
     item.text.clear();
     item.icon = {};
     item.features &= ~QStyleOptionViewItem::HasDecoration;
+    item.showDecorationSelected = true;
     style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
 
     const QRect picture = pictureRect(option.rect);
