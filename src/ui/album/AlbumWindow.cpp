@@ -147,7 +147,6 @@ void AlbumWindow::createControls()
     txtFilter->setObjectName(QStringLiteral("txtFilter"));
     txtFilter->setAccessibleName(QStringLiteral("Filter"));
     txtFilter->setPlaceholderText(QStringLiteral("Names containing"));
-    txtFilter->setClearButtonEnabled(true);
     txtFilter->setAcceptDrops(false);
     auto* lblFilter = new QLabel(QStringLiteral("&Filter:"), client);
     lblFilter->setBuddy(txtFilter);
