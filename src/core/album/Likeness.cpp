@@ -1,5 +1,7 @@
 #include "core/album/Likeness.h"
 
+#include "core/genetics/TraitOrder.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -12,7 +14,6 @@ namespace {
 constexpr double LengthSpan = 999.0;
 constexpr double WidthSpan = 15.0;
 constexpr double ColourSpan = 255.0;
-constexpr int TraitsPerGene = 8;
 
 double apart(qint16 a, qint16 b, double span)
 {
@@ -43,7 +44,7 @@ double distance(const GeneticCode& a, const GeneticCode& b)
     double sum = 0.0;
     for (std::size_t i = 0; i < a.size(); ++i)
         sum += geneApart(a[i], b[i]);
-    return sum / (GeneCount * TraitsPerGene);
+    return sum / static_cast<double>(GeneCount * TraitOrder.size());
 }
 
 } // namespace Likeness

@@ -24,7 +24,7 @@ QString outOfMemory(const QString& path)
 }
 
 // The thumbnail kept or made anew; the code is known to read.
-void thumbnail(ThumbnailCache& cache, const ThumbnailJob& job, ThumbnailOutcome& outcome)
+void keepThumbnail(ThumbnailCache& cache, const ThumbnailJob& job, ThumbnailOutcome& outcome)
 {
     if (std::optional<QImage> kept = cache.find(job.path, outcome.mtime, job.side)) {
         if (job.decode)
@@ -57,7 +57,7 @@ ThumbnailOutcome run(ThumbnailCache& cache, const ThumbnailJob& job)
     outcome.size = status.st_size;
     try {
         outcome.code = ExactRead::read(job.path);
-        thumbnail(cache, job, outcome);
+        keepThumbnail(cache, job, outcome);
         return outcome;
     } catch (const RuntimeError& error) {
         // Errors of the drawing name no file.

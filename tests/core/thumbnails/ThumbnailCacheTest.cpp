@@ -32,7 +32,7 @@ void PrintTo(const CacheCase& c, std::ostream* out)
     *out << c.name;
 }
 
-void writeBytes(const QString& fileName, const QByteArray& bytes)
+void writeCacheTestBytes(const QString& fileName, const QByteArray& bytes)
 {
     QFile file(fileName);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << fileName.toStdString();
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(Files, ThumbnailCacheTest,
             [](const QString& file, ThumbnailCache& cache, const QString&) {
                 writeCode(file, cache, {});
                 cache.store(file, mtimeOf(file), 128, redSquare());
-                writeBytes(cache.thumbnailPath(file, 128), QByteArray("\x89PNG\r\n\x1a\n damaged"));
+                writeCacheTestBytes(cache.thumbnailPath(file, 128), QByteArray("\x89PNG\r\n\x1a\n damaged"));
             },
             Kept::Thumbnail },
         CacheCase { "UnwritableCache", 128,
@@ -127,16 +127,21 @@ INSTANTIATE_TEST_SUITE_P(Files, ThumbnailCacheTest,
                 writeCode(file, cache, {});
                 // A file where the cache's folder would be: no one, not even root, can write below it.
                 QDir().mkpath(QFileInfo(root).path());
-                writeBytes(root, "not a folder");
+                writeCacheTestBytes(root, "not a folder");
             },
             Kept::InMemory },
         CacheCase { "NotAGeneticCode", 128,
-            [](const QString& file, ThumbnailCache&, const QString&) { writeBytes(file, "a shopping list\r\n"); },
+            [](const QString& file, ThumbnailCache&, const QString&) {
+                writeCacheTestBytes(file, "a shopping list\r\n");
+            },
             Kept::FailureNote },
         CacheCase { "EmptyAsTheReaderTakesIt", 128,
-            [](const QString& file, ThumbnailCache&, const QString&) { writeBytes(file, {}); }, Kept::Thumbnail },
+            [](const QString& file, ThumbnailCache&, const QString&) { writeCacheTestBytes(file, {}); },
+            Kept::Thumbnail },
         CacheCase { "HugeLine", 128,
-            [](const QString& file, ThumbnailCache&, const QString&) { writeBytes(file, QByteArray(8 << 20, '7')); },
+            [](const QString& file, ThumbnailCache&, const QString&) {
+                writeCacheTestBytes(file, QByteArray(8 << 20, '7'));
+            },
             Kept::FailureNote },
         CacheCase { "Fifo", 128,
             [](const QString& file, ThumbnailCache&, const QString&) {
