@@ -125,7 +125,7 @@ AlbumWindow::AlbumWindow(const QString& folder, Commands commands, QWidget* pare
     createMenus();
     m_prioritise.setSingleShot(true);
     m_prioritise.setInterval(0);
-    connect(&m_prioritise, &QTimer::timeout, this, &AlbumWindow::prioritise);
+    Guard::connect(&m_prioritise, &QTimer::timeout, this, &AlbumWindow::prioritise);
     setSide(Preferences::current().albumThumbnailSize);
     resize(960, 640);
     Remembered::keepSize(this, QStringLiteral("album"));
@@ -188,8 +188,8 @@ void AlbumWindow::createControls()
     connect(&m_rows, &QAbstractItemModel::layoutChanged, &m_prioritise, qOverload<>(&QTimer::start));
     connect(&m_rows, &QAbstractItemModel::rowsRemoved, &m_prioritise, qOverload<>(&QTimer::start));
     for (const auto changed : { &QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved })
-        connect(&m_rows, changed, this, &AlbumWindow::showCount);
-    connect(&m_rows, &QAbstractItemModel::modelReset, this, &AlbumWindow::showCount);
+        connect(&m_rows, changed, this, [this] { Guard::run(this, [this] { showCount(); }); });
+    Guard::connect(&m_rows, &QAbstractItemModel::modelReset, this, &AlbumWindow::showCount);
     connect(&m_album, &AlbumModel::listingFailed, this,
         [this](const QString& message) { statusBar()->showMessage(message); });
     connect(
