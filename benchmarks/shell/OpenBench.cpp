@@ -2,29 +2,15 @@
 
 #include "harness/BenchSummary.h"
 #include "harness/OpenSession.h"
+#include "harness/ResidentMemory.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
-#include <malloc.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
-
-// The resident set size of this process, in bytes, after handing freed heap pages back to the system, so that
-// memory freed by closed windows does not hide what later pictures take.
-double residentBytes()
-{
-    malloc_trim(0);
-    std::ifstream statm("/proc/self/statm");
-    long sizePages = 0;
-    long residentPages = 0;
-    statm >> sizePages >> residentPages;
-    return static_cast<double>(residentPages) * static_cast<double>(sysconf(_SC_PAGESIZE));
-}
 
 double threadCpuSeconds()
 {
@@ -69,10 +55,10 @@ void BM_ClosedPictureMemory(benchmark::State& state)
     for (auto _ : state) {
         for (int i = 0; i < warmUp; ++i)
             session.openAndClose();
-        const double before = residentBytes();
+        const double before = ResidentMemory::bytes();
         for (int i = 0; i < measured; ++i)
             session.openAndClose();
-        closedPictureBytes = (residentBytes() - before) / measured;
+        closedPictureBytes = (ResidentMemory::bytes() - before) / measured;
     }
     state.counters["bytes per closed picture"] = closedPictureBytes;
 }
@@ -89,12 +75,12 @@ void BM_OpenPictureMemory(benchmark::State& state)
             session.clickOpen();
             OpenSession::showPending();
         }
-        const double before = residentBytes();
+        const double before = ResidentMemory::bytes();
         for (int i = 0; i < measured; ++i) {
             session.clickOpen();
             OpenSession::showPending();
         }
-        openPictureBytes = (residentBytes() - before) / measured;
+        openPictureBytes = (ResidentMemory::bytes() - before) / measured;
     }
     state.counters["bytes per open picture"] = openPictureBytes;
 }

@@ -2,9 +2,9 @@
 // every core, and one file drawn, or its thumbnail made, by a fresh process from start to exit.
 
 #include "core/genefile/GeneFileWriter.h"
+#include "core/platform/ParallelRun.h"
 #include "harness/BenchSummary.h"
 #include "support/PictureCodes.h"
-#include "vantrell-render/ParallelRun.h"
 #include "vantrell-render/RandomCodes.h"
 #include "vantrell-render/RenderRun.h"
 

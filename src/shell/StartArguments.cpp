@@ -4,10 +4,14 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 
 namespace StartArguments {
 
 namespace {
+
+const QString AlbumOption = QStringLiteral("album");
+const QString BreedOption = QStringLiteral("breed");
 
 void addStartOptions(QCommandLineParser& parser)
 {
@@ -17,8 +21,11 @@ void addStartOptions(QCommandLineParser& parser)
         "instead the parents of the Breed window's first generation."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Genetic code files to open, in this order."),
         QStringLiteral("[FILE...]"));
-    parser.addOption(QCommandLineOption(QStringLiteral("breed"),
-        QStringLiteral("Open the Breed window, its first generation bred from the FILEs, or random without any.")));
+    parser.addOption({ BreedOption,
+        QStringLiteral("Opens the Breed window, its first generation bred from the FILEs, or random without any.") });
+    parser.addOption({ AlbumOption,
+        QStringLiteral("Shows every genetic code file of the one folder given in place of the files (the working "
+                       "folder when none is) in an album.") });
     parser.addHelpOption();
     parser.addVersionOption();
 }
@@ -37,9 +44,20 @@ Parsed parse(const QStringList& arguments)
         parsed.action = Parsed::Action::Help;
     } else if (parser.isSet(QStringLiteral("version"))) {
         parsed.action = Parsed::Action::Version;
+    } else if (parser.isSet(AlbumOption) && parser.isSet(BreedOption)) {
+        parsed.action = Parsed::Action::UsageError;
+        parsed.error = QStringLiteral("--album and --breed cannot be given together.");
+    } else if (parser.isSet(AlbumOption)) {
+        const QStringList folders = parser.positionalArguments();
+        if (folders.size() > 1) {
+            parsed.action = Parsed::Action::UsageError;
+            parsed.error = QStringLiteral("--album shows one folder, not %1.").arg(folders.size());
+        } else {
+            parsed.album = folders.isEmpty() ? QDir::currentPath() : folders.front();
+        }
     } else {
         parsed.files = parser.positionalArguments();
-        parsed.breed = parser.isSet(QStringLiteral("breed"));
+        parsed.breed = parser.isSet(BreedOption);
     }
     return parsed;
 }

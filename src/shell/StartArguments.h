@@ -1,6 +1,6 @@
 #pragma once
-// The program's command line: genetic code files to open at start-up, or to breed from in the Breed window, or a
-// request for its help or version.
+// The program's command line: genetic code files to open at start-up, or to breed from in the Breed window, an album
+// to show, or a request for its help or version.
 
 #include <QString>
 #include <QStringList>
@@ -14,6 +14,8 @@ struct Parsed {
     QStringList files;
     // --breed: the files are the parents of the Breed window's first generation instead.
     bool breed = false;
+    // --album: the folder to show as an album, the working folder when none is given; empty without --album.
+    QString album;
     // What is wrong with a command line that does not parse.
     QString error;
 };

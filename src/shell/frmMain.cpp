@@ -10,6 +10,7 @@
 #include "program/modMain.h"
 #include "program/modObject.h"
 #include "shell/modErrors.h"
+#include "ui/album/AlbumWindow.h"
 #include "ui/breed/BreedWindow.h"
 #include "ui/dialogs/AboutAuthor.h"
 #include "ui/dialogs/AboutCorvane.h"
@@ -161,6 +162,8 @@ void frmMain::createMenus()
     M_Pictures = addMenu(menuBar(), "M_Pictures", QStringLiteral("&Pictures"));
     P_OpenFile = addMenuItem(M_Pictures, "P_OpenFile", QStringLiteral("&Open File..."));
     P_OpenFile->setShortcut(QKeySequence::Open);
+    P_Album = addMenuItem(M_Pictures, "P_Album", QStringLiteral("Albu&m..."));
+    P_Album->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
     P_OpenLitter = addMenuItem(M_Pictures, "P_OpenLitter", QStringLiteral("Open &Litter..."));
     P_OpenLitter->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     P_CloseUnticked = addMenuItem(M_Pictures, "P_CloseUnticked", QStringLiteral("Close &Unticked Pictures"));
@@ -192,6 +195,7 @@ void frmMain::createMenus()
     Guard::connect(I_License, &QAction::triggered, this, &frmMain::I_License_Click);
     Guard::connect(I_Info, &QAction::triggered, this, &frmMain::I_Info_Click);
     Guard::connect(P_OpenFile, &QAction::triggered, this, &frmMain::P_OpenFile_Click);
+    Guard::connect(P_Album, &QAction::triggered, this, &frmMain::P_Album_Click);
     Guard::connect(P_OpenLitter, &QAction::triggered, this, &frmMain::P_OpenLitter_Click);
     Guard::connect(P_CloseUnticked, &QAction::triggered, this, &frmMain::P_CloseUnticked_Click);
     Guard::connect(P_ReopenClosed, &QAction::triggered, this, &frmMain::P_ReopenClosed_Click);
@@ -319,6 +323,39 @@ void frmMain::OpenFiles(const QStringList& fileNames)
     const std::vector<QPoint> corners = newWindowCorners(static_cast<int>(fileNames.size()));
     for (qsizetype i = 0; i < fileNames.size(); ++i)
         Guard::run(this, [&] { m_run.openFile(fileNames[i], corners[static_cast<std::size_t>(i)]); });
+}
+
+void frmMain::P_Album_Click()
+{
+    auto* dialog
+        = new QFileDialog(this, QStringLiteral("Open Album"), Remembered::folder(QStringLiteral("open album")));
+    dialog->setObjectName(QStringLiteral("OpenAlbumDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& folder) { OpenAlbum(folder); });
+    dialog->open();
+}
+
+void frmMain::OpenAlbum(const QString& folder)
+{
+    const QPointer<frmMain> self(this);
+    const AlbumWindow::Commands commands { [self](const QStringList& fileNames) {
+                                              if (self)
+                                                  self->OpenFiles(fileNames);
+                                          },
+        [self](const QStringList& fileNames) {
+            if (self)
+                self->BreedFromFiles(fileNames);
+        },
+        [self](std::vector<AnimationWindow::Picture> pictures) {
+            if (self)
+                self->OpenAnimation(std::move(pictures), Drawing::Flags {});
+        } };
+    Guard::run(this, [&] {
+        AlbumWindow::Open(folder, commands);
+        Remembered::keepChosenFolder(QStringLiteral("open album"), folder);
+    });
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event)
@@ -486,8 +523,13 @@ void frmMain::OpenAnimation(const std::vector<qint16>& ids)
     const RunHistory& history = m_run.history();
     std::vector<AnimationWindow::Picture> pictures;
     for (const qint16 id : ids)
-        pictures.push_back({ id, history.find(id)->code });
-    auto* window = new AnimationWindow(std::move(pictures), history.find(ids.front())->birth.flags, commands());
+        pictures.push_back({ id, history.find(id)->code, {} });
+    OpenAnimation(std::move(pictures), history.find(ids.front())->birth.flags);
+}
+
+void frmMain::OpenAnimation(std::vector<AnimationWindow::Picture> pictures, Drawing::Flags flags)
+{
+    auto* window = new AnimationWindow(std::move(pictures), flags, commands());
     window->show();
     window->raise();
     window->activateWindow();

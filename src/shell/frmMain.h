@@ -46,6 +46,7 @@ public:
     QAction* G_Draw;
     QMenu* M_Pictures;
     QAction* P_OpenFile;
+    QAction* P_Album;
     QAction* P_OpenLitter;
     QAction* P_CloseUnticked;
     QAction* P_ReopenClosed;
@@ -74,6 +75,8 @@ public:
     // The Open command on each of fileNames in turn as if its name were typed, the rate checked once; the windows
     // in a grid beside this one. A file that fails to open shows its error and the others still open.
     void OpenFiles(const QStringList& fileNames);
+    // A new album window of folder, remembered as the last album; a folder that cannot be read is told, naming it.
+    void OpenAlbum(const QString& folder);
 
     // Opens the Breed window, or brings it to the front, with a new generation bred from picture id alone.
     void BreedFrom(qint16 id);
@@ -113,6 +116,7 @@ private:
     void I_Info_Click();
     void btnOpen_Click();
     void P_OpenFile_Click();
+    void P_Album_Click();
     void P_OpenLitter_Click();
     void P_CloseUnticked_Click();
     void P_ReopenClosed_Click();
@@ -122,6 +126,8 @@ private:
     // A new Animation window of the pictures of the run with these IDs, in their order, drawn with the first one's
     // flags.
     void OpenAnimation(const std::vector<qint16>& ids);
+    // The same of any pictures, files' too, drawn with flags.
+    void OpenAnimation(std::vector<AnimationWindow::Picture> pictures, Drawing::Flags flags);
     // Says over that window that an animation needs two or more pictures, and why there are not.
     void RefuseAnimation(QWidget* over, const QString& why);
     void P_FamilyTree_Click();

@@ -80,6 +80,8 @@ int main(int argc, char** argv)
             window.BreedFromFiles(arguments.files);
         else
             window.OpenFiles(arguments.files);
+        if (!arguments.album.isEmpty())
+            window.OpenAlbum(arguments.album);
         QApplication::exec();
     }
     Preferences::current().save(settingsFile);

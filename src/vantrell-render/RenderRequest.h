@@ -1,20 +1,14 @@
 #pragma once
 // What one run of vantrell-render is asked to do, as its command line gives it.
 
-#include "core/drawing/DrawFlags.h"
 #include "core/export/PictureRender.h"
+#include "core/export/PictureSettings.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
 #include <optional>
-
-// How every picture of a run is drawn.
-struct PictureSettings {
-    Drawing::RenderOptions options;
-    Drawing::Flags flags;
-};
 
 struct RenderRequest {
     // The genetic code files named on the command line, in their order.

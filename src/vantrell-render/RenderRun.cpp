@@ -1,11 +1,11 @@
 #include "vantrell-render/RenderRun.h"
 
+#include "core/platform/ParallelRun.h"
 #include "core/platform/RuntimeError.h"
+#include "core/sheet/ContactSheet.h"
 #include "vantrell-render/AnimationRun.h"
-#include "vantrell-render/ContactSheet.h"
 #include "vantrell-render/JobList.h"
 #include "vantrell-render/JobRunner.h"
-#include "vantrell-render/ParallelRun.h"
 #include "vantrell-render/RandomCodes.h"
 #include "vantrell-render/WebRun.h"
 

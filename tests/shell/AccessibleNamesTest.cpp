@@ -52,6 +52,7 @@ TEST_F(OpenTest, EveryControlOfEveryWindowHasANameAndTheDrawingADescription)
     for (QAction* opens : { window(0)->P_ViewLarge, window(0)->P_Export, window(0)->P_EditGenes, main->P_AnimateTicked,
              main->P_FamilyTree, main->P_RecoverRun, main->P_Breed })
         opens->trigger();
+    main->OpenAlbum(QDir::currentPath());
 
     int windows = 0;
     for (QWidget* shown : QApplication::topLevelWidgets()) {
@@ -73,8 +74,8 @@ TEST_F(OpenTest, EveryControlOfEveryWindowHasANameAndTheDrawingADescription)
                 << control->objectName().toStdString();
     }
     // The main window, two pictures, the large view, the export dialog, the genes editor, the animation, the family
-    // tree, the recovery, the Breed window and six dialogs.
-    EXPECT_EQ(windows, 16);
+    // tree, the recovery, the Breed window, the album and six dialogs.
+    EXPECT_EQ(windows, 17);
     EXPECT_EQ(window(0)->picDraw->accessibleDescription(), QStringLiteral("Picture 0: 4095 segments"));
     EXPECT_EQ(window(1)->picDraw->accessibleDescription(), QStringLiteral("Picture 1: 1 segment"));
 }

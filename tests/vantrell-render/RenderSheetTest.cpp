@@ -1,7 +1,7 @@
 // --sheet: every file at the scale with its name under it, in the order given, as PNG, SVG or PDF.
 
+#include "core/sheet/SheetLayout.h"
 #include "support/RenderTesting.h"
-#include "vantrell-render/SheetLayout.h"
 
 #include <QRegularExpression>
 #include <QXmlStreamReader>

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -73,7 +74,7 @@ std::optional<struct stat> existingRegularFile(const QByteArray& path, const QSt
 // A new file beside the target, removed again unless it has been renamed into place.
 class TemporaryFile {
 public:
-    TemporaryFile(const QByteArray& target, const QString& name)
+    TemporaryFile(const QByteArray& target, const QString& name, FileAccess access)
         : m_name(name)
     {
         const qsizetype slash = target.lastIndexOf('/');
@@ -82,8 +83,9 @@ public:
         for (int attempt = 0; attempt < MaxNameAttempts; ++attempt) {
             const QByteArray path
                 = folder + '.' + base + ".tmp-" + QByteArray::number(QRandomGenerator::system()->generate64(), 36);
-            // 0666 lets the umask decide a new file's permissions, as for any created file.
-            m_fd = UniqueFd(::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+            // The umask decides the rest, as for any created file.
+            const mode_t mode = access == FileAccess::OwnerOnly ? 0600 : 0666;
+            m_fd = UniqueFd(::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
             if (m_fd.valid()) {
                 m_path = path;
                 return;
@@ -135,6 +137,26 @@ public:
         m_path.clear();
     }
 
+    // False, leaving target as it is, when target exists.
+    bool linkTo(const QByteArray& target)
+    {
+        if (::renameat2(AT_FDCWD, m_path.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0) {
+            m_path.clear();
+            return true;
+        }
+        if (errno == EEXIST)
+            return false;
+        // File systems that cannot rename without replacing can still link a second name, which fails when taken.
+        if (errno != EINVAL)
+            fail();
+        if (::link(m_path.constData(), target.constData()) != 0) {
+            if (errno == EEXIST)
+                return false;
+            fail();
+        }
+        return true;
+    }
+
 private:
     [[noreturn]] void fail() const { throw fileError(errno, m_name); }
 
@@ -145,18 +167,29 @@ private:
 
 } // namespace
 
-void replaceFile(const QString& name, const QByteArray& contents)
+void replaceFile(const QString& name, const QByteArray& contents, FileAccess access)
 {
     if (name.isEmpty())
         throw fileError(ENOENT, name);
     const QByteArray target = followLinks(name);
     const std::optional<struct stat> existing = existingRegularFile(target, name);
-    TemporaryFile file(target, name);
+    TemporaryFile file(target, name, access);
     file.write(contents);
-    if (existing)
+    if (existing && access == FileAccess::AsBefore)
         file.takeOver(*existing);
     file.finish();
     file.renameTo(target);
+}
+
+bool createFile(const QString& name, const QByteArray& contents)
+{
+    if (name.isEmpty())
+        throw fileError(ENOENT, name);
+    const QByteArray target = QFile::encodeName(name);
+    TemporaryFile file(target, name, FileAccess::AsBefore);
+    file.write(contents);
+    file.finish();
+    return file.linkTo(target);
 }
 
 } // namespace Files

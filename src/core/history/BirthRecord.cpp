@@ -75,6 +75,15 @@ BirthRecord BirthRecord::between(qint16 first, qint16 second, Drawing::Flags fla
     return birth;
 }
 
+BirthRecord BirthRecord::between(std::vector<qint16> ofRun, Drawing::Flags flags)
+{
+    BirthRecord birth;
+    birth.kind = Kind::Between;
+    birth.parents = std::move(ofRun);
+    birth.flags = flags;
+    return birth;
+}
+
 BirthRecord BirthRecord::bredInWindow(std::vector<qint16> parents, double rate, Drawing::Flags flags)
 {
     BirthRecord birth;
@@ -112,6 +121,10 @@ QString BirthRecord::describe() const
     case Kind::Edited:
         return QStringLiteral("edited from %1").arg(idList(parents));
     case Kind::Between:
+        if (parents.empty())
+            return QStringLiteral("between two files");
+        if (parents.size() == 1)
+            return QStringLiteral("between %1 and a file").arg(parents.front());
         return QStringLiteral("between %1").arg(idList(parents));
     case Kind::BredInWindow:
         if (parents.empty())

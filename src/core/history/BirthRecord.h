@@ -15,7 +15,7 @@ struct BirthRecord {
         Random, // no parent ticked, or a rate of 1 or more
         Copy, // exactly the genetic code of picture copyOf
         Edited, // a genetic code edited by hand from the one of parents[0]
-        Between, // a frame of the morph between parents[0] and parents[1]
+        Between, // a frame of the morph between two pictures: parents holds those of this run
         BredInWindow, // an offspring of the Breed window, bred from parents at rate
     };
 
@@ -24,7 +24,8 @@ struct BirthRecord {
     QString file;
     double rate = 0.0;
     // Bred: the pictures ticked at its breeding. File: the picture of this run that saved that file,
-    // when it is unchanged since. Edited: the picture it was edited from. Between: the two it lies between.
+    // when it is unchanged since. Edited: the picture it was edited from. Between: the two it lies between, or
+    // those of them that are pictures of this run when it lies between files.
     // BredInWindow: its generation's parents that are pictures of this run (none for one bred from files only, or
     // at random).
     std::vector<qint16> parents;
@@ -41,6 +42,8 @@ struct BirthRecord {
     static BirthRecord copy(qint16 original, Drawing::Flags flags, const QString& ofRun = {});
     static BirthRecord edited(qint16 from, Drawing::Flags flags);
     static BirthRecord between(qint16 first, qint16 second, Drawing::Flags flags);
+    // A frame between two pictures of which those given are of this run: both, one or none.
+    static BirthRecord between(std::vector<qint16> ofRun, Drawing::Flags flags);
     static BirthRecord bredInWindow(std::vector<qint16> parents, double rate, Drawing::Flags flags);
 
     // The pictures of this run it descends from: its parents, or the original it copies.
@@ -48,6 +51,7 @@ struct BirthRecord {
 
     // "read from /home/me/tree.gen at rate 0.05", "bred from 3 and 7 at rate 0.1", "random at rate 0",
     // "copy of 7", "picture 7 of the run of 2026-12-08 17:03:12", "edited from 7", "between 3 and 7",
+    // "between 3 and a file", "between two files",
     // "bred in the Breed window from 9 at rate 0.1", "bred in the Breed window at rate 0.1".
     QString describe() const;
     // "Done on, Draw off"

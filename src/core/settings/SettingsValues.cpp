@@ -64,6 +64,19 @@ public:
         });
     }
 
+    void oneOf(const QString& key, std::initializer_list<int> values, int& setting)
+    {
+        take(key, [&](const QString& text) {
+            for (const int value : values) {
+                if (text == QString::number(value)) {
+                    setting = value;
+                    return true;
+                }
+            }
+            return false;
+        });
+    }
+
     void boolean(const QString& key, bool& setting)
     {
         take(key, [&](const QString& text) {
@@ -153,6 +166,8 @@ Read read(const QVariantMap& values)
         QStringLiteral("litter/size"), UserSettings::MinLitterSize, UserSettings::MaxLitterSize, settings.litterSize);
     reader.integer(QStringLiteral("breed/grid"), MinGridSide, MaxGridSide, settings.breedGrid);
     reader.hundredths(QStringLiteral("breed/rate"), settings.breedRate);
+    reader.oneOf(QStringLiteral("album/thumbnailSize"), { ThumbnailCache::NormalSide, ThumbnailCache::LargeSide },
+        settings.albumThumbnailSize);
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         if (it.key().size() > FoldersGroup.size() && it.key().startsWith(FoldersGroup))
             reader.folder(it.key(), settings.folders);
@@ -181,6 +196,7 @@ QMap<QString, QString> write(const UserSettings& settings)
         { QStringLiteral("litter/size"), QString::number(settings.litterSize) },
         { QStringLiteral("breed/grid"), QString::number(settings.breedGrid) },
         { QStringLiteral("breed/rate"), QString::number(settings.breedRate, 'f', 2) },
+        { QStringLiteral("album/thumbnailSize"), QString::number(settings.albumThumbnailSize) },
     };
     for (auto it = settings.folders.cbegin(); it != settings.folders.cend(); ++it)
         values.insert(FoldersGroup + it.key(), it.value());

@@ -1,10 +1,11 @@
 #pragma once
 // The choices a user makes that last from run to run, unlike the mutation rate and the Genes menu: how pictures and
-// animations are exported, the litter size, the Breed window's grid and rate, where each file dialog starts and how
-// big the resizable windows are.
+// animations are exported, the litter size, the Breed window's grid and rate, the album's thumbnails, where each file
+// dialog starts and how big the resizable windows are.
 
 #include "core/breeding/BreedOptions.h"
 #include "core/export/ExportSettings.h"
+#include "core/thumbnails/ThumbnailCache.h"
 
 #include <QHash>
 #include <QSize>
@@ -20,6 +21,8 @@ struct UserSettings {
     // Cells in a row of the Breed window's grid, and its mutation rate, as last chosen there.
     int breedGrid = DefaultGridSide;
     double breedRate = BreedOptions::DefaultRate;
+    // The side of the album's thumbnails: Small or Large.
+    int albumThumbnailSize = ThumbnailCache::NormalSide;
     // The folder each file dialog last used, by the dialog's name.
     QHash<QString, QString> folders;
     // The size each resizable window of its own last had, by the window's name.

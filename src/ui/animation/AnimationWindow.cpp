@@ -19,6 +19,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStringList>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -47,6 +48,17 @@ std::vector<qint16> animationIdsOf(const std::vector<AnimationWindow::Picture>& 
     return ids;
 }
 
+// "Animation", or "Animation - tree.gen, bush.gen" for pictures that have labels.
+QString animationTitleOf(const std::vector<AnimationWindow::Picture>& pictures)
+{
+    QStringList labels;
+    for (const AnimationWindow::Picture& picture : pictures)
+        if (!picture.label.isEmpty())
+            labels.append(picture.label);
+    const QString title = QStringLiteral("Animation");
+    return labels.isEmpty() ? title : QStringLiteral("%1 - %2").arg(title, labels.join(QStringLiteral(", ")));
+}
+
 } // namespace
 
 AnimationWindow::AnimationWindow(
@@ -59,7 +71,7 @@ AnimationWindow::AnimationWindow(
 {
     setObjectName(QStringLiteral("AnimationWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Animation"));
+    setWindowTitle(animationTitleOf(pictures));
     createControls();
     createMenu();
 
@@ -249,8 +261,12 @@ void AnimationWindow::A_OpenFrame_Click()
 {
     const FramePosition at = m_timing.position(frame());
     const auto step = static_cast<std::size_t>(at.step);
-    m_commands.openPicture(
-        QString(), m_morph.codeAt(at), BirthRecord::between(m_ids[step], m_ids[step + 1], m_morph.flags()));
+    // A file's picture has no ID to be born of.
+    std::vector<qint16> ofRun;
+    for (const qint16 id : { m_ids[step], m_ids[step + 1] })
+        if (id >= 0)
+            ofRun.push_back(id);
+    m_commands.openPicture(QString(), m_morph.codeAt(at), BirthRecord::between(std::move(ofRun), m_morph.flags()));
 }
 
 void AnimationWindow::keyPressEvent(QKeyEvent* event)

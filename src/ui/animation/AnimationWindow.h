@@ -26,14 +26,17 @@ class AnimationWindow final : public QWidget {
 
 public:
     struct Picture {
-        qint16 id;
+        // -1 for a picture that is not of the run, such as a file's.
+        qint16 id = -1;
         GeneticCode code;
+        // What the window's title calls it; pictures of the run go unnamed.
+        QString label;
     };
 
     static constexpr int FramesPerSecond = 30;
 
     // Plays at once, one second from each picture to the next. pictures: two or more, in the order shown;
-    // flags: the first picture's, which every frame is drawn with.
+    // flags: the first picture's, which every frame is drawn with. The title names the pictures that have labels.
     AnimationWindow(
         std::vector<Picture> pictures, Drawing::Flags flags, RunCommands commands, QWidget* parent = nullptr);
 

@@ -371,8 +371,9 @@ void BreedWindow::C_Copy_Click()
 
 void BreedWindow::startDrag(int cell)
 {
-    PictureDrag::start(
-        this, fileNameOf(cell), m_generations.shown().cells[static_cast<std::size_t>(cell)], modMain::DrawFlags());
+    PictureDrag::start(this,
+        PictureDrag::mimeDataOf(
+            fileNameOf(cell), m_generations.shown().cells[static_cast<std::size_t>(cell)], modMain::DrawFlags()));
 }
 
 void BreedWindow::closeEvent(QCloseEvent* event)

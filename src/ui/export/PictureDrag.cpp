@@ -30,6 +30,22 @@ const QTemporaryDir& dragFolder()
 // The size of the picture that follows the pointer.
 constexpr int DragImageSide = 96;
 
+// The picture as an image and a PNG at the remembered export settings, and its genetic code file's bytes.
+std::unique_ptr<QMimeData> pictureData(const GeneticCode& code, Drawing::Flags flags)
+{
+    const ExportSettings& settings = Preferences::current().exportSettings;
+    const QImage image = Drawing::renderImage(code, flags, settings.options(settings.transparent));
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!image.save(&png, "PNG"))
+        throw RuntimeError(RuntimeError::PathFileAccess, QStringLiteral("The image could not be encoded as PNG"));
+    auto data = std::make_unique<QMimeData>();
+    data->setImageData(image);
+    data->setData(QStringLiteral("image/png"), png.data());
+    data->setData(QString::fromLatin1(GeneticCodeType), GeneFileWriter::Contents(code));
+    return data;
+}
+
 } // namespace
 
 std::unique_ptr<QMimeData> mimeDataOf(qint16 id, const GeneticCode& code, Drawing::Flags flags)
@@ -39,38 +55,38 @@ std::unique_ptr<QMimeData> mimeDataOf(qint16 id, const GeneticCode& code, Drawin
 
 std::unique_ptr<QMimeData> mimeDataOf(const QString& fileName, const GeneticCode& code, Drawing::Flags flags)
 {
-    const ExportSettings& settings = Preferences::current().exportSettings;
-    const QImage image = Drawing::renderImage(code, flags, settings.options(settings.transparent));
-    QBuffer png;
-    png.open(QIODevice::WriteOnly);
-    if (!image.save(&png, "PNG"))
-        throw RuntimeError(RuntimeError::PathFileAccess, QStringLiteral("The image could not be encoded as PNG"));
-    const QByteArray geneFile = GeneFileWriter::Contents(code);
+    std::unique_ptr<QMimeData> data = pictureData(code, flags);
     const QString path = dragFolder().filePath(fileName);
-    Files::replaceFile(path, geneFile);
-
-    auto data = std::make_unique<QMimeData>();
-    data->setImageData(image);
-    data->setData(QStringLiteral("image/png"), png.data());
-    data->setData(QString::fromLatin1(GeneticCodeType), geneFile);
+    Files::replaceFile(path, data->data(QString::fromLatin1(GeneticCodeType)));
     data->setUrls({ QUrl::fromLocalFile(path) });
+    return data;
+}
+
+std::unique_ptr<QMimeData> mimeDataOfFiles(
+    const QStringList& fileNames, const std::optional<GeneticCode>& first, Drawing::Flags flags)
+{
+    std::unique_ptr<QMimeData> data = first ? pictureData(*first, flags) : std::make_unique<QMimeData>();
+    QList<QUrl> urls;
+    for (const QString& fileName : fileNames)
+        urls.append(QUrl::fromLocalFile(fileName));
+    data->setUrls(urls);
     return data;
 }
 
 void start(QWidget* source, qint16 id, const GeneticCode& code, Drawing::Flags flags)
 {
-    start(source, QStringLiteral("picture-%1.gen").arg(id), code, flags);
+    start(source, mimeDataOf(id, code, flags));
 }
 
-void start(QWidget* source, const QString& fileName, const GeneticCode& code, Drawing::Flags flags)
+void start(QWidget* source, std::unique_ptr<QMimeData> data)
 {
     // The drag belongs to its source, the data to the drag.
     auto* drag = new QDrag(source);
-    std::unique_ptr<QMimeData> data = mimeDataOf(fileName, code, flags);
     const QImage image = qvariant_cast<QImage>(data->imageData());
     drag->setMimeData(data.release());
-    drag->setPixmap(
-        QPixmap::fromImage(image.scaled(DragImageSide, DragImageSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    if (!image.isNull())
+        drag->setPixmap(QPixmap::fromImage(
+            image.scaled(DragImageSide, DragImageSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     drag->exec(Qt::CopyAction);
 }
 

@@ -52,4 +52,9 @@ void keepFolder(const QString& name, const QString& fileName)
     Preferences::current().folders.insert(name, QFileInfo(fileName).absolutePath());
 }
 
+void keepChosenFolder(const QString& name, const QString& folder)
+{
+    Preferences::current().folders.insert(name, QFileInfo(folder).absoluteFilePath());
+}
+
 } // namespace Remembered

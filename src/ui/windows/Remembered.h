@@ -16,5 +16,7 @@ void keepSize(QWidget* window, const QString& name);
 QString folder(const QString& name, const QString& fallback = QDir::currentPath());
 // Keeps the folder of fileName as the one the file dialog name last used.
 void keepFolder(const QString& name, const QString& fileName);
+// Keeps folder itself as the one the folder dialog name last used.
+void keepChosenFolder(const QString& name, const QString& folder);
 
 } // namespace Remembered

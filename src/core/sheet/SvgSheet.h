@@ -1,7 +1,7 @@
 #pragma once
 // A contact sheet as SVG: each picture's own SVG nested in its cell, which clips it as its own document would.
 
-#include "vantrell-render/ContactSheet.h"
+#include "core/sheet/ContactSheet.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "vantrell-render/ParallelRun.h"
+#include "core/platform/ParallelRun.h"
 
 #include <QThread>
 

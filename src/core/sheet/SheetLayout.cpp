@@ -1,4 +1,4 @@
-#include "vantrell-render/SheetLayout.h"
+#include "core/sheet/SheetLayout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "vantrell-render/SvgSheet.h"
+#include "core/sheet/SvgSheet.h"
 
-#include "vantrell-render/SheetLabels.h"
-#include "vantrell-render/SheetLayout.h"
+#include "core/sheet/SheetLabels.h"
+#include "core/sheet/SheetLayout.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

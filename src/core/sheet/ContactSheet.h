@@ -1,8 +1,8 @@
 #pragma once
 // One picture file of many genetic codes, each at the scale with its file name under it.
 
+#include "core/export/PictureSettings.h"
 #include "core/genetics/GeneticCode.h"
-#include "vantrell-render/RenderRequest.h"
 
 #include <QList>
 #include <QRectF>

@@ -1,6 +1,6 @@
-#include "vantrell-render/SheetLabels.h"
+#include "core/sheet/SheetLabels.h"
 
-#include "vantrell-render/SheetLayout.h"
+#include "core/sheet/SheetLayout.h"
 
 #include <QFontMetricsF>
 

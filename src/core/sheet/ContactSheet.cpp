@@ -1,11 +1,11 @@
-#include "vantrell-render/ContactSheet.h"
+#include "core/sheet/ContactSheet.h"
 
 #include "core/files/FileError.h"
 #include "core/files/ReplaceFile.h"
-#include "vantrell-render/ParallelRun.h"
-#include "vantrell-render/SheetLabels.h"
-#include "vantrell-render/SheetLayout.h"
-#include "vantrell-render/SvgSheet.h"
+#include "core/platform/ParallelRun.h"
+#include "core/sheet/SheetLabels.h"
+#include "core/sheet/SheetLayout.h"
+#include "core/sheet/SvgSheet.h"
 
 #include <QBuffer>
 #include <QFileInfo>
