@@ -148,7 +148,7 @@ void AlbumModel::takeListing(int generation, const Listing& listing, const QStri
         indexRows();
         endResetModel();
     } else {
-        removeRows(gone);
+        removeFiles(gone);
         for (std::size_t row = 0; row < m_files.size(); ++row) {
             AlbumFile& file = m_files[row];
             const AlbumFile& now = *byPath.value(file.path);
@@ -203,7 +203,7 @@ void AlbumModel::watchShownFiles()
     watchOnly(m_watcher, m_watcher.files(), m_shown);
 }
 
-void AlbumModel::removeRows(const QSet<QString>& paths)
+void AlbumModel::removeFiles(const QSet<QString>& paths)
 {
     std::vector<int> rows;
     for (const QString& path : paths) {
@@ -407,7 +407,7 @@ QStringList AlbumModel::moveToTrash(const QStringList& paths)
         else
             reasons.append(QStringLiteral("\"%1\": %2").arg(path, file.errorString()));
     }
-    removeRows(moved);
+    removeFiles(moved);
     return reasons;
 }
 

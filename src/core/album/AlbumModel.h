@@ -90,7 +90,7 @@ private:
     void watchFolders(const QStringList& folders);
     // Watches the files in and near the view, and those only.
     void watchShownFiles();
-    void removeRows(const QSet<QString>& paths);
+    void removeFiles(const QSet<QString>& paths);
     void indexRows();
     // Gives what workers found to the rows.
     void post(ThumbnailOutcome outcome);
