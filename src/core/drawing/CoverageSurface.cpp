@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
 
 namespace {
 
@@ -14,6 +16,58 @@ constexpr float ShowsNoMore = 1.0F / 512.0F;
 constexpr int TileShift = 2;
 constexpr int TileSide = 1 << TileShift;
 constexpr int TilePixels = TileSide * TileSide;
+
+// Where, across a row, the pixels within reach of a segment lie: relative to the segment's start, as the row is.
+struct Span {
+    float from = std::numeric_limits<float>::max();
+    float to = std::numeric_limits<float>::lowest();
+
+    void add(float left, float right)
+    {
+        if (left >= right)
+            return;
+        from = std::min(from, left);
+        to = std::max(to, right);
+    }
+};
+
+// The row at height y meets the pen's shape, a band along the segment from (0, 0) to (dx, dy) (of direction (ux, uy)
+// and length) closed by round ends, in one span, as the shape is convex: the union of what it meets of each part.
+Span spanOfRow(float y, float dx, float dy, float ux, float uy, float length, float reach)
+{
+    Span span;
+    for (const auto& [x, cy] : { std::pair(0.0F, 0.0F), std::pair(dx, dy) }) {
+        const float half = reach * reach - (y - cy) * (y - cy);
+        if (half > 0) {
+            const float root = std::sqrt(half);
+            span.add(x - root, x + root);
+        }
+    }
+    if (length <= 0)
+        return span;
+    float left = std::numeric_limits<float>::lowest();
+    float right = std::numeric_limits<float>::max();
+    // Less than the reach across the segment: |ux y - uy x| < reach.
+    if (uy != 0) {
+        const float a = (ux * y - reach) / uy;
+        const float b = (ux * y + reach) / uy;
+        left = std::max(left, std::min(a, b));
+        right = std::min(right, std::max(a, b));
+    } else if (std::abs(y) >= reach) {
+        return span;
+    }
+    // Between the ends along it: 0 <= ux x + uy y <= length.
+    if (ux != 0) {
+        const float a = -uy * y / ux;
+        const float b = (length - uy * y) / ux;
+        left = std::max(left, std::min(a, b));
+        right = std::min(right, std::max(a, b));
+    } else if (uy * y < 0 || uy * y > length) {
+        return span;
+    }
+    span.add(left, right);
+    return span;
+}
 
 // What is added up never goes below 0, nor above 255 but by rounding.
 std::uint32_t byteOf(float value)
@@ -54,9 +108,12 @@ void CoverageSurface::Finish()
     const int height = m_image.height();
     const int tilesAcross = (width + TileSide - 1) / TileSide;
     const int tilesDown = (height + TileSide - 1) / TileSide;
-    Canvas canvas { std::vector<Pixel>(static_cast<std::size_t>(width) * static_cast<std::size_t>(height)),
-        std::vector<std::uint8_t>(static_cast<std::size_t>(tilesAcross) * static_cast<std::size_t>(tilesDown)),
-        tilesAcross };
+    // Each thread keeps its canvas from one drawing to the next: a fresh one of a few hundred kilobytes would come
+    // from the system each time, and cost as much again in page faults as the drawing.
+    thread_local Canvas canvas;
+    canvas.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), Pixel {});
+    canvas.hidden.assign(static_cast<std::size_t>(tilesAcross) * static_cast<std::size_t>(tilesDown), 0);
+    canvas.tilesAcross = tilesAcross;
     // The part of a tile beyond the image's edge is as good as hidden.
     for (int down = 0; down < tilesDown; ++down)
         for (int across = 0; across < tilesAcross; ++across)
@@ -66,16 +123,19 @@ void CoverageSurface::Finish()
     for (auto segment = m_segments.crbegin(); segment != m_segments.crend(); ++segment)
         draw(*segment, toDevice, canvas);
     const std::vector<Pixel>& pixels = canvas.pixels;
-    // What still shows of the background.
-    const auto red = static_cast<float>(m_background.red());
-    const auto green = static_cast<float>(m_background.green());
-    const auto blue = static_cast<float>(m_background.blue());
-    for (int row = 0; row < m_image.height(); ++row) {
+    // What still shows of the background, premultiplied as the image keeps its pixels.
+    const QRgb background = qPremultiply(m_background.rgba());
+    const auto red = static_cast<float>(qRed(background));
+    const auto green = static_cast<float>(qGreen(background));
+    const auto blue = static_cast<float>(qBlue(background));
+    const auto alpha = static_cast<float>(qAlpha(background));
+    for (int row = 0; row < height; ++row) {
         auto* line = reinterpret_cast<std::uint32_t*>(m_image.scanLine(row));
-        const Pixel* pixel = &pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(m_image.width())];
-        for (int column = 0; column < m_image.width(); ++column, ++pixel)
-            line[column] = 0xFF000000U | byteOf(pixel->red + pixel->clear * red) << 16
-                | byteOf(pixel->green + pixel->clear * green) << 8 | byteOf(pixel->blue + pixel->clear * blue);
+        const Pixel* pixel = &pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(width)];
+        for (int column = 0; column < width; ++column, ++pixel)
+            line[column] = byteOf((1.0F - pixel->clear) * 255.0F + pixel->clear * alpha) << 24
+                | byteOf(pixel->red + pixel->clear * red) << 16 | byteOf(pixel->green + pixel->clear * green) << 8
+                | byteOf(pixel->blue + pixel->clear * blue);
     }
 }
 
@@ -106,6 +166,7 @@ void CoverageSurface::draw(const Segment& segment, const QTransform& toDevice, C
     const float uy = length > 0 ? dy / length : 0.0F;
     // Pixels whose centres lie within half a pixel of the pen's edge take some of the colour.
     const float reach = r + 0.5F;
+    const float reachSquared = reach * reach;
     const auto red = static_cast<float>(colour & 0xFFU);
     const auto green = static_cast<float>((colour >> 8) & 0xFFU);
     const auto blue = static_cast<float>((colour >> 16) & 0xFFU);
@@ -118,19 +179,12 @@ void CoverageSurface::draw(const Segment& segment, const QTransform& toDevice, C
         return;
     for (int row = top; row <= bottom; ++row) {
         const float y = static_cast<float>(row) + 0.5F - y1;
-        // The part of the segment within reach of this row, widened by the reach, holds every pixel it touches.
-        float nearFrom = 0.0F;
-        float nearTo = 1.0F;
-        if (dy != 0) {
-            nearFrom = std::clamp((y - reach) / dy, 0.0F, 1.0F);
-            nearTo = std::clamp((y + reach) / dy, 0.0F, 1.0F);
-        } else if (std::abs(y) > reach) {
+        const Span span = spanOfRow(y, dx, dy, ux, uy, length, reach);
+        if (span.from > span.to)
             continue;
-        }
-        const float xa = x1 + nearFrom * dx;
-        const float xb = x1 + nearTo * dx;
-        const int left = std::max(0, static_cast<int>(std::ceil(std::min(xa, xb) - reach - 0.5F)));
-        const int right = std::min(width - 1, static_cast<int>(std::floor(std::max(xa, xb) + reach - 0.5F)));
+        // The pixels whose centres lie in the span.
+        const int left = std::max(0, static_cast<int>(std::ceil(span.from + x1 - 0.5F)));
+        const int right = std::min(width - 1, static_cast<int>(std::floor(span.to + x1 - 0.5F)));
         if (left > right)
             continue;
         Pixel* pixel = &canvas.pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(width)];
@@ -150,9 +204,10 @@ void CoverageSurface::draw(const Segment& segment, const QTransform& toDevice, C
             const float along = std::clamp(x * ux + y * uy, 0.0F, length);
             const float ex = x - along * ux;
             const float ey = y - along * uy;
-            const float d = std::sqrt(ex * ex + ey * ey);
-            if (d >= reach)
+            const float squared = ex * ex + ey * ey;
+            if (squared >= reachSquared)
                 continue;
+            const float d = std::sqrt(squared);
             // How much of the pixel's breadth, across the segment, the pen covers, of what still shows.
             const float covered = std::clamp(std::min(d + 0.5F, r) - std::max(d - 0.5F, -r), 0.0F, 1.0F) * shown.clear;
             shown.red += covered * red;

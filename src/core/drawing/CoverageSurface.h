@@ -24,7 +24,7 @@ public:
     // image's pixels: a scale and a translation, which pens widen with, as a painter's do.
     using Placing = std::function<QTransform(const QRectF& drawn)>;
 
-    // image: RGB32.
+    // image: RGB32 on an opaque background, else ARGB32_Premultiplied.
     CoverageSurface(QImage& image, Placing place, QColor background);
 
     void Clear() override;
@@ -52,7 +52,7 @@ private:
     struct Canvas {
         std::vector<Pixel> pixels;
         std::vector<std::uint8_t> hidden;
-        int tilesAcross;
+        int tilesAcross = 0;
     };
 
     // In the image's pixels.

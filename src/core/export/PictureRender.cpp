@@ -210,7 +210,7 @@ QImage renderFittedOver(const QRectF& shown, bool clip, const GeneticCode& code,
 
 QImage renderCell(const GeneticCode& code, Flags flags, QSize pixels, qreal devicePixelRatio, const QColor& background)
 {
-    QImage image(pixels, QImage::Format_RGB32);
+    QImage image(pixels, background.alpha() < 255 ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull())
         throw RuntimeError(RuntimeError::OutOfMemory, RuntimeError::standardText(RuntimeError::OutOfMemory),
             QStringLiteral("(a %1 x %2 pixel cell)").arg(pixels.width()).arg(pixels.height()));

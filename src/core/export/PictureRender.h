@@ -82,8 +82,8 @@ QImage renderFitted(const GeneticCode& code, Flags flags, Frame frame, QSize pix
 // The same for the part shown of the drawing plane, in twips, clipped to it when clip is set.
 QImage renderFittedOver(const QRectF& shown, bool clip, const GeneticCode& code, Flags flags, QSize pixels,
     qreal devicePixelRatio, const QColor& background, bool smooth);
-// The whole tree fitted into an opaque image of pixels and centred on background, smooth, as a cell of a grid shows
-// it: drawn by the share of each pixel the pens cover rather than by a painter, several times faster for a small
+// The whole tree fitted into an image of pixels and centred on background, smooth, as a cell of a grid or a thumbnail
+// shows it: drawn by the share of each pixel the pens cover rather than by a painter, several times faster for a small
 // picture of thousands of segments, and to the eye the same as renderFitted.
 QImage renderCell(const GeneticCode& code, Flags flags, QSize pixels, qreal devicePixelRatio, const QColor& background);
 QByteArray renderPng(const GeneticCode& code, Flags flags, const RenderOptions& options);

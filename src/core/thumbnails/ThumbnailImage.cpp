@@ -17,7 +17,7 @@ constexpr int PngQuality = 80;
 
 QImage of(const GeneticCode& code, int side, Drawing::Flags flags)
 {
-    return Drawing::renderFitted(code, flags, Drawing::Frame::WholeTree, QSize(side, side), 1.0, Qt::transparent, true);
+    return Drawing::renderCell(code, flags, QSize(side, side), 1.0, Qt::transparent);
 }
 
 QByteArray png(const QImage& image)
