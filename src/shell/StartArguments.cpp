@@ -28,6 +28,22 @@ void addStartOptions(QCommandLineParser& parser)
                        "folder when none is) in an album.") });
     parser.addHelpOption();
     parser.addVersionOption();
+    // The options the windowing toolkit takes for itself, which it removes before the program sees its arguments:
+    // known here too, so that a command line can be judged before there is a display.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : { "platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry", "title", "name",
+             "style", "stylesheet", "fn", "font", "bg", "background", "fg", "foreground", "btn", "button", "im",
+             "inputstyle", "visual", "ncols", "cmap" }) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : { "reverse", "widgetcount", "nograb", "dograb", "sync" }) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 }
 
 } // namespace

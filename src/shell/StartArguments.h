@@ -20,7 +20,8 @@ struct Parsed {
     QString error;
 };
 
-// arguments as main gets them, the program's name first. Needs no application object.
+// arguments as main gets them, the program's name first, the windowing toolkit's own options ("-platform xcb",
+// "-style fusion", ...) taken and passed over. Needs no application object.
 Parsed parse(const QStringList& arguments);
 
 // The help and the version, as --help and --version print them; both need an application object.

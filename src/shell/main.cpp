@@ -18,6 +18,7 @@
 #include <QFont>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -28,37 +29,42 @@ void nameApplication()
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTRELL_VERSION));
 }
 
-// Prints the help or the version when the command line asks for one, without a display: Qt's own options, which
-// only a display takes, are not looked at yet.
-bool answeredWithoutDisplay(int& argc, char** argv)
+// Answers a command line that asks for the help or the version, or that does not parse, without a display: gives the
+// program's exit status then (0, or 2 for a usage error), nothing when the program is to start.
+std::optional<int> answeredWithoutDisplay(const StartArguments::Parsed& arguments, int& argc, char** argv)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    const StartArguments::Parsed::Action action = StartArguments::parse(arguments).action;
-    if (action != StartArguments::Parsed::Action::Help && action != StartArguments::Parsed::Action::Version)
-        return false;
+    using Action = StartArguments::Parsed::Action;
+    if (arguments.action == Action::Start)
+        return std::nullopt;
     const QCoreApplication app(argc, argv);
     nameApplication();
-    const QString text
-        = action == StartArguments::Parsed::Action::Help ? StartArguments::helpText() : StartArguments::versionText();
-    std::fputs(qPrintable(text), stdout);
-    return true;
+    switch (arguments.action) {
+    case Action::Help:
+        std::fputs(qPrintable(StartArguments::helpText()), stdout);
+        return 0;
+    case Action::Version:
+        std::fputs(qPrintable(StartArguments::versionText()), stdout);
+        return 0;
+    case Action::UsageError:
+    case Action::Start:
+        break;
+    }
+    std::fprintf(stderr, "vantrell: %s\n\n%s", qPrintable(arguments.error), qPrintable(StartArguments::helpText()));
+    return 2;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (answeredWithoutDisplay(argc, argv))
-        return 0;
+    QStringList given;
+    for (int i = 0; i < argc; ++i)
+        given.append(QString::fromLocal8Bit(argv[i]));
+    const StartArguments::Parsed arguments = StartArguments::parse(given);
+    if (const std::optional<int> status = answeredWithoutDisplay(arguments, argc, argv))
+        return *status;
     QApplication app(argc, argv);
     nameApplication();
-    const StartArguments::Parsed arguments = StartArguments::parse(QCoreApplication::arguments());
-    if (arguments.action == StartArguments::Parsed::Action::UsageError) {
-        std::fprintf(stderr, "vantrell: %s\n\n%s", qPrintable(arguments.error), qPrintable(StartArguments::helpText()));
-        return 2;
-    }
     // The layouts were made for a small dialog font; at the platform's larger default their labels would be clipped.
     QFont font = QApplication::font();
     font.setPointSizeF(7.5);
