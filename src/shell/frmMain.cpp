@@ -1,6 +1,5 @@
 #include "shell/frmMain.h"
 
-#include "core/history/Lineage.h"
 #include "core/journal/Journal.h"
 #include "core/journal/JournalFolder.h"
 #include "core/platform/Conversions.h"
@@ -11,6 +10,7 @@
 #include "program/modObject.h"
 #include "shell/modErrors.h"
 #include "ui/album/AlbumWindow.h"
+#include "ui/animation/AnimationWindow.h"
 #include "ui/breed/BreedWindow.h"
 #include "ui/dialogs/AboutAuthor.h"
 #include "ui/dialogs/AboutCorvane.h"
@@ -19,8 +19,6 @@
 #include "ui/dialogs/ErrorMR.h"
 #include "ui/dialogs/Info.h"
 #include "ui/dialogs/License.h"
-#include "ui/editor/GenesEditor.h"
-#include "ui/export/ExportDialog.h"
 #include "ui/familytree/FamilyTreeWindow.h"
 #include "ui/picture/frmObject.h"
 #include "ui/recovery/RecoverRunDialog.h"
@@ -339,21 +337,8 @@ void frmMain::P_Album_Click()
 
 void frmMain::OpenAlbum(const QString& folder)
 {
-    const QPointer<frmMain> self(this);
-    const AlbumWindow::Commands commands { [self](const QStringList& fileNames) {
-                                              if (self)
-                                                  self->OpenFiles(fileNames);
-                                          },
-        [self](const QStringList& fileNames) {
-            if (self)
-                self->BreedFromFiles(fileNames);
-        },
-        [self](std::vector<AnimationWindow::Picture> pictures) {
-            if (self)
-                self->OpenAnimation(std::move(pictures), Drawing::Flags {});
-        } };
     Guard::run(this, [&] {
-        AlbumWindow::Open(folder, commands);
+        AlbumWindow::Open(folder, commands());
         Remembered::keepChosenFolder(QStringLiteral("open album"), folder);
     });
 }
@@ -421,21 +406,35 @@ std::vector<QPoint> frmMain::newWindowCorners(int count) const
 
 RunCommands frmMain::commands()
 {
+    // The windows given these may outlive the main window while the program ends.
     const QPointer<frmMain> self(this);
-    RunCommands commands;
-    commands.openPicture = [self](const QString& name, const GeneticCode& code, const BirthRecord& birth) {
-        if (self)
-            self->m_run.openCode(name, code, birth, self->newWindowCorners(1).front());
+    return {
+        .openPicture =
+            [self](const QString& name, const GeneticCode& code, const BirthRecord& birth) {
+                if (self)
+                    self->m_run.openCode(name, code, birth, self->newWindowCorners(1).front());
+            },
+        .openFiles =
+            [self](const QStringList& fileNames) {
+                if (self)
+                    self->OpenFiles(fileNames);
+            },
+        .reopen =
+            [self](qint16 id) {
+                if (self)
+                    self->m_run.openCopy(id);
+            },
+        .breedFrom =
+            [self](qint16 id) {
+                if (self)
+                    self->BreedFrom(id);
+            },
+        .breedFromFiles =
+            [self](const QStringList& fileNames) {
+                if (self)
+                    self->BreedFromFiles(fileNames);
+            },
     };
-    commands.breedFrom = [self](qint16 id) {
-        if (self)
-            self->BreedFrom(id);
-    };
-    commands.breedFromFiles = [self](const QStringList& fileNames) {
-        if (self)
-            self->BreedFromFiles(fileNames);
-    };
-    return commands;
 }
 
 BreedWindow* frmMain::Breed() const
@@ -499,49 +498,10 @@ void frmMain::P_ReopenClosed_Click()
 void frmMain::P_AnimateTicked_Click()
 {
     const std::vector<qint16> ticked = m_run.tickedPictures();
-    if (ticked.size() < 2) {
-        RefuseAnimation(this, QStringLiteral("Tick the Parent box of the pictures to animate."));
-        return;
-    }
-    OpenAnimation(ticked);
-}
-
-void frmMain::AnimateLineage(qint16 id)
-{
-    const std::vector<qint16> line = Lineage::of(m_run.history(), id);
-    if (line.size() < 2) {
-        QWidget* over = m_familyTree ? static_cast<QWidget*>(m_familyTree) : this;
-        RefuseAnimation(over, QStringLiteral("Picture %1 has no parent in this run.").arg(id));
-        return;
-    }
-    OpenAnimation(line);
-}
-
-void frmMain::OpenAnimation(const std::vector<qint16>& ids)
-{
-    // Every picture of the run is in its history, with its code and the flags it was drawn with.
-    const RunHistory& history = m_run.history();
-    std::vector<AnimationWindow::Picture> pictures;
-    for (const qint16 id : ids)
-        pictures.push_back({ id, history.find(id)->code, {} });
-    OpenAnimation(std::move(pictures), history.find(ids.front())->birth.flags);
-}
-
-void frmMain::OpenAnimation(std::vector<AnimationWindow::Picture> pictures, Drawing::Flags flags)
-{
-    auto* window = new AnimationWindow(std::move(pictures), flags, commands());
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-void frmMain::RefuseAnimation(QWidget* over, const QString& why)
-{
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Animation"),
-        QStringLiteral("An animation needs two or more pictures. %1").arg(why), QMessageBox::Ok, over);
-    box->setObjectName(QStringLiteral("AnimationRefusedBox"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    if (ticked.size() < 2)
+        AnimationWindow::Refuse(this, QStringLiteral("Tick the Parent box of the pictures to animate."));
+    else
+        AnimationWindow::OpenOfRun(m_run.history(), ticked, commands());
 }
 
 FamilyTreeWindow* frmMain::FamilyTree() const
@@ -552,19 +512,7 @@ FamilyTreeWindow* frmMain::FamilyTree() const
 void frmMain::P_FamilyTree_Click()
 {
     if (!m_familyTree) {
-        m_familyTree = new FamilyTreeWindow(m_run.history(),
-            { [this](qint16 id) { m_run.openCopy(id); },
-                [this](qint16 id) {
-                    if (const PictureRecord* picture = m_run.history().find(id))
-                        ExportDialog::Open(m_familyTree, id, picture->code, picture->birth.flags);
-                },
-                [this](qint16 id) {
-                    if (const PictureRecord* picture = m_run.history().find(id))
-                        GenesEditor::Open(id, picture->name, picture->code, picture->birth.flags, commands());
-                },
-                [this](qint16 id) { AnimateLineage(id); },
-
-                [this](const QStringList& fileNames) { OpenFiles(fileNames); }, [this](qint16 id) { BreedFrom(id); } });
+        m_familyTree = new FamilyTreeWindow(m_run.history(), commands());
         m_familyTree->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_familyTree->setWindowState(m_familyTree->windowState() & ~Qt::WindowMinimized);

@@ -2,7 +2,6 @@
 // The main window: the mutation-rate and name boxes, the Open button and the menus; closing it ends the program.
 
 #include "shell/Run.h"
-#include "ui/animation/AnimationWindow.h"
 #include "ui/windows/RunCommands.h"
 
 #include <QMainWindow>
@@ -121,15 +120,6 @@ private:
     void P_CloseUnticked_Click();
     void P_ReopenClosed_Click();
     void P_AnimateTicked_Click();
-    // Plays picture id's line of descent, from its oldest ancestor through first parents.
-    void AnimateLineage(qint16 id);
-    // A new Animation window of the pictures of the run with these IDs, in their order, drawn with the first one's
-    // flags.
-    void OpenAnimation(const std::vector<qint16>& ids);
-    // The same of any pictures, files' too, drawn with flags.
-    void OpenAnimation(std::vector<AnimationWindow::Picture> pictures, Drawing::Flags flags);
-    // Says over that window that an animation needs two or more pictures, and why there are not.
-    void RefuseAnimation(QWidget* over, const QString& why);
     void P_FamilyTree_Click();
     void P_RecoverRun_Click();
     // Brings the Breed window to the front; opened, its first generation is bred from the ticked pictures.

@@ -8,6 +8,7 @@
 #include "program/Preferences.h"
 #include "ui/album/AlbumDelegate.h"
 #include "ui/album/AlbumView.h"
+#include "ui/animation/AnimationWindow.h"
 #include "ui/export/PictureDrag.h"
 #include "ui/windows/DroppedFiles.h"
 #include "ui/windows/Guard.h"
@@ -101,7 +102,7 @@ QString contactSheet(const QString& fileName, QList<SheetEntry> entries, const P
 
 } // namespace
 
-AlbumWindow* AlbumWindow::Open(const QString& folder, Commands commands)
+AlbumWindow* AlbumWindow::Open(const QString& folder, RunCommands commands)
 {
     FolderListing::checkReadable(folder);
     auto* window = new AlbumWindow(folder, std::move(commands));
@@ -112,7 +113,7 @@ AlbumWindow* AlbumWindow::Open(const QString& folder, Commands commands)
     return window;
 }
 
-AlbumWindow::AlbumWindow(const QString& folder, Commands commands, QWidget* parent)
+AlbumWindow::AlbumWindow(const QString& folder, RunCommands commands, QWidget* parent)
     : QMainWindow(parent)
     , m_commands(std::move(commands))
     , m_cache(ThumbnailCache::standardRoot(), programFolderName())
@@ -387,12 +388,11 @@ void AlbumWindow::F_AnimateSelected_Click()
             pictures.push_back({ -1, *file.code, QFileInfo(file.path).fileName() });
     }
     if (pictures.size() < 2) {
-        tell(QStringLiteral("AnimationRefusedBox"),
-            QStringLiteral("An animation needs two or more pictures. Select two or more files that can be read."));
+        AnimationWindow::Refuse(this, QStringLiteral("Select two or more files that can be read."));
         return;
     }
-    if (m_commands.animate)
-        m_commands.animate(std::move(pictures));
+    // As their thumbnails show them: drawn as a new picture window draws.
+    AnimationWindow::Open(std::move(pictures), Drawing::Flags {}, m_commands);
 }
 
 void AlbumWindow::F_ContactSheet_Click()

@@ -6,7 +6,7 @@
 #include "core/album/AlbumModel.h"
 #include "core/thumbnails/ThumbnailCache.h"
 #include "ui/album/AlbumProxy.h"
-#include "ui/animation/AnimationWindow.h"
+#include "ui/windows/RunCommands.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -28,20 +28,11 @@ class AlbumWindow final : public QMainWindow {
     Q_OBJECT
 
 public:
-    // What the window asks of the program for the selected files.
-    struct Commands {
-        // Opens them as pictures of the run, as Open File does.
-        std::function<void(const QStringList& fileNames)> openFiles;
-        // Opens the Breed window with their codes as parents; Breed from Selected is greyed while this is not given.
-        std::function<void(const QStringList& fileNames)> breedFromFiles;
-        // Plays them in an Animation window.
-        std::function<void(std::vector<AnimationWindow::Picture> pictures)> animate;
-    };
+    // A new album of folder, shown; commands: what it asks of the run for the selected files (to open them, breed from
+    // them) and what its animations open. Fails naming folder, with the system's reason, when it cannot be read.
+    static AlbumWindow* Open(const QString& folder, RunCommands commands);
 
-    // A new album of folder, shown. Fails naming folder, with the system's reason, when it cannot be read.
-    static AlbumWindow* Open(const QString& folder, Commands commands);
-
-    AlbumWindow(const QString& folder, Commands commands, QWidget* parent = nullptr);
+    AlbumWindow(const QString& folder, RunCommands commands, QWidget* parent = nullptr);
     ~AlbumWindow() override;
 
     AlbumModel& album() { return m_album; }
@@ -106,7 +97,7 @@ private:
     // A message over the window that leaves the program going on.
     void tell(const QString& objectName, const QString& text);
 
-    Commands m_commands;
+    RunCommands m_commands;
     ThumbnailCache m_cache;
     AlbumModel m_album;
     AlbumProxy m_rows;

@@ -2,6 +2,7 @@
 
 #include "core/drawing/PictureFrame.h"
 #include "core/history/BirthRecord.h"
+#include "core/history/RunHistory.h"
 #include "core/platform/RuntimeError.h"
 #include "ui/animation/AnimationView.h"
 #include "ui/animation/ExportAnimationDialog.h"
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -60,6 +62,34 @@ QString animationTitleOf(const std::vector<AnimationWindow::Picture>& pictures)
 }
 
 } // namespace
+
+AnimationWindow* AnimationWindow::Open(std::vector<Picture> pictures, Drawing::Flags flags, RunCommands commands)
+{
+    auto* window = new AnimationWindow(std::move(pictures), flags, std::move(commands));
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+AnimationWindow* AnimationWindow::OpenOfRun(
+    const RunHistory& history, const std::vector<qint16>& ids, RunCommands commands)
+{
+    // Every picture of the run is in its history, with its code and the flags it was drawn with.
+    std::vector<Picture> pictures;
+    for (const qint16 id : ids)
+        pictures.push_back({ id, history.find(id)->code, {} });
+    return Open(std::move(pictures), history.find(ids.front())->birth.flags, std::move(commands));
+}
+
+void AnimationWindow::Refuse(QWidget* over, const QString& why)
+{
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Animation"),
+        QStringLiteral("An animation needs two or more pictures. %1").arg(why), QMessageBox::Ok, over);
+    box->setObjectName(QStringLiteral("AnimationRefusedBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
 
 AnimationWindow::AnimationWindow(
     std::vector<Picture> pictures, Drawing::Flags flags, RunCommands commands, QWidget* parent)

@@ -20,6 +20,7 @@ class QDoubleSpinBox;
 class QMenu;
 class QSlider;
 class QTimer;
+class RunHistory;
 
 class AnimationWindow final : public QWidget {
     Q_OBJECT
@@ -34,6 +35,14 @@ public:
     };
 
     static constexpr int FramesPerSecond = 30;
+
+    // A new Animation window of pictures, shown at the front; it goes when it closes.
+    static AnimationWindow* Open(std::vector<Picture> pictures, Drawing::Flags flags, RunCommands commands);
+    // The same of the run's pictures with these IDs, in their order, as the history keeps them, drawn with the first
+    // one's flags.
+    static AnimationWindow* OpenOfRun(const RunHistory& history, const std::vector<qint16>& ids, RunCommands commands);
+    // Says over that window that an animation needs two or more pictures, and why there are not.
+    static void Refuse(QWidget* over, const QString& why);
 
     // Plays at once, one second from each picture to the next. pictures: two or more, in the order shown;
     // flags: the first picture's, which every frame is drawn with. The title names the pictures that have labels.

@@ -5,9 +5,13 @@
 #include "core/export/SvgCompactor.h"
 #include "core/files/ReplaceFile.h"
 #include "core/genefile/GeneFileWriter.h"
+#include "core/history/Lineage.h"
 #include "core/history/RunHistory.h"
 #include "core/platform/RuntimeError.h"
 #include "core/webpage/WebPage.h"
+#include "ui/animation/AnimationWindow.h"
+#include "ui/editor/GenesEditor.h"
+#include "ui/export/ExportDialog.h"
 #include "ui/export/WebPageExport.h"
 #include "ui/familytree/PictureNode.h"
 #include "ui/windows/DroppedFiles.h"
@@ -61,7 +65,7 @@ QString openText(bool open)
 
 } // namespace
 
-FamilyTreeWindow::FamilyTreeWindow(RunHistory& history, Commands commands, QWidget* parent)
+FamilyTreeWindow::FamilyTreeWindow(RunHistory& history, RunCommands commands, QWidget* parent)
     : QGraphicsView(parent)
     , m_history(history)
     , m_commands(std::move(commands))
@@ -267,24 +271,27 @@ void FamilyTreeWindow::reopen(qint16 id)
 void FamilyTreeWindow::exportPicture(qint16 id)
 {
     Guard::run(this, [&] {
-        if (m_commands.exportPicture)
-            m_commands.exportPicture(id);
+        if (const PictureRecord* picture = m_history.find(id))
+            ExportDialog::Open(this, id, picture->code, picture->birth.flags);
     });
 }
 
 void FamilyTreeWindow::editGenes(qint16 id)
 {
     Guard::run(this, [&] {
-        if (m_commands.editGenes)
-            m_commands.editGenes(id);
+        if (const PictureRecord* picture = m_history.find(id))
+            GenesEditor::Open(id, picture->name, picture->code, picture->birth.flags, m_commands);
     });
 }
 
 void FamilyTreeWindow::animateLineage(qint16 id)
 {
     Guard::run(this, [&] {
-        if (m_commands.animateLineage)
-            m_commands.animateLineage(id);
+        const std::vector<qint16> line = Lineage::of(m_history, id);
+        if (line.size() < 2)
+            AnimationWindow::Refuse(this, QStringLiteral("Picture %1 has no parent in this run.").arg(id));
+        else
+            AnimationWindow::OpenOfRun(m_history, line, m_commands);
     });
 }
 

@@ -2,6 +2,7 @@
 // The run's family tree: every picture, open or closed, in generations from the top, lines from parents to children.
 
 #include "core/history/FamilyLayout.h"
+#include "ui/windows/RunCommands.h"
 
 #include <QGraphicsView>
 #include <QHash>
@@ -21,20 +22,9 @@ class FamilyTreeWindow final : public QGraphicsView {
     Q_OBJECT
 
 public:
-    // What the window asks of the program for a picture of the run.
-    struct Commands {
-        std::function<void(qint16 id)> reopen;
-        std::function<void(qint16 id)> exportPicture;
-        std::function<void(qint16 id)> editGenes;
-        // Plays the picture's line of descent, from its oldest ancestor through first parents.
-        std::function<void(qint16 id)> animateLineage;
-        // Genetic code files dropped on the window, to open as new pictures.
-        std::function<void(const QStringList& fileNames)> openFiles;
-        // A new generation of the Breed window from the picture alone.
-        std::function<void(qint16 id)> breedFrom;
-    };
-
-    FamilyTreeWindow(RunHistory& history, Commands commands, QWidget* parent = nullptr);
+    // commands: what the window asks of the run: to reopen a picture, to open files dropped on it, to breed from a
+    // picture, and what its genes editors and animations open.
+    FamilyTreeWindow(RunHistory& history, RunCommands commands, QWidget* parent = nullptr);
     ~FamilyTreeWindow() override;
 
     // The node of picture id, or null.
@@ -49,6 +39,7 @@ public:
     void reopen(qint16 id);
     void exportPicture(qint16 id);
     void editGenes(qint16 id);
+    // Plays the picture's line of descent, from its oldest ancestor through first parents.
     void animateLineage(qint16 id);
     void breedFrom(qint16 id);
     // Writes picture id's genetic code as a genetic code file, and records the save.
@@ -92,7 +83,7 @@ private:
     };
 
     RunHistory& m_history;
-    Commands m_commands;
+    RunCommands m_commands;
     QGraphicsScene* m_scene;
     FamilyLayout m_layout;
     QHash<qint16, PictureNode*> m_nodes;

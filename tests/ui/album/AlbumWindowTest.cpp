@@ -43,7 +43,7 @@ protected:
         broken.write("not a genetic code\r\n");
         broken.close();
         window = std::make_unique<AlbumWindow>(
-            folder.path(), AlbumWindow::Commands { [this](const QStringList& files) { opened = files; }, {}, {} });
+            folder.path(), RunCommands { .openFiles = [this](const QStringList& files) { opened = files; } });
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         EXPECT_TRUE(settlesWith(4));
