@@ -79,6 +79,11 @@ int RunJournal::openAtEnd() const
     return open;
 }
 
+bool RunJournal::recoverable() const
+{
+    return openAtEnd() > 0 || (breedOpen && !generations.empty());
+}
+
 QString RunJournal::startText() const
 {
     return start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));

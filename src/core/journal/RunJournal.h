@@ -27,6 +27,8 @@ struct RunJournal {
 
     bool damaged() const { return damagedLine > 0; }
     int openAtEnd() const;
+    // Whether Recover would bring anything back: a picture or the Breed window open at the run's end.
+    bool recoverable() const;
     // "2026-12-08 17:03:12": how the run is named to the user.
     QString startText() const;
     // "Exit", "close box" or "cut off".

@@ -4,12 +4,14 @@
 #include "core/album/FolderListing.h"
 #include "core/drawing/PictureFrame.h"
 #include "core/platform/ParallelRun.h"
+#include "core/platform/RuntimeError.h"
 #include "core/sheet/ContactSheet.h"
 #include "program/Preferences.h"
 #include "ui/album/AlbumDelegate.h"
 #include "ui/album/AlbumView.h"
 #include "ui/animation/AnimationWindow.h"
 #include "ui/export/PictureDrag.h"
+#include "ui/export/WebPageExport.h"
 #include "ui/windows/DroppedFiles.h"
 #include "ui/windows/Guard.h"
 #include "ui/windows/Remembered.h"
@@ -119,6 +121,7 @@ AlbumWindow::AlbumWindow(const QString& folder, RunCommands commands, QWidget* p
     , m_cache(ThumbnailCache::standardRoot(), programFolderName())
     , m_album(m_cache)
     , m_rows(m_album)
+    , m_webPage(new WebPageExport(this))
 {
     setObjectName(QStringLiteral("AlbumWindow"));
     setWindowTitle(folderTitle(folder));
@@ -208,6 +211,9 @@ void AlbumWindow::createMenus()
     F_BreedFromSelected->setEnabled(static_cast<bool>(m_commands.breedFromFiles));
     F_AnimateSelected = addAlbumItem(M_File, "F_AnimateSelected", QStringLiteral("&Animate Selected"));
     F_ContactSheet = addAlbumItem(M_File, "F_ContactSheet", QStringLiteral("&Contact Sheet..."));
+    F_ExportWebPage = addAlbumItem(M_File, "F_ExportWebPage", QStringLiteral("Export Selection as &Web Page..."));
+    // One page is written at a time.
+    connect(M_File, &QMenu::aboutToShow, this, [this] { F_ExportWebPage->setEnabled(!m_webPage->isRunning()); });
     M_File->addSeparator();
     F_Close = addAlbumItem(M_File, "F_Close", QStringLiteral("&Close"), QKeySequence::Close);
 
@@ -254,6 +260,7 @@ void AlbumWindow::createMenus()
     Guard::connect(F_BreedFromSelected, &QAction::triggered, this, &AlbumWindow::F_BreedFromSelected_Click);
     Guard::connect(F_AnimateSelected, &QAction::triggered, this, &AlbumWindow::F_AnimateSelected_Click);
     Guard::connect(F_ContactSheet, &QAction::triggered, this, &AlbumWindow::F_ContactSheet_Click);
+    Guard::connect(F_ExportWebPage, &QAction::triggered, this, &AlbumWindow::F_ExportWebPage_Click);
     connect(F_Close, &QAction::triggered, this, &QWidget::close);
     Guard::connect(E_Copy, &QAction::triggered, this, &AlbumWindow::E_Copy_Click);
     Guard::connect(E_Rename, &QAction::triggered, this, &AlbumWindow::E_Rename_Click);
@@ -393,6 +400,40 @@ void AlbumWindow::F_AnimateSelected_Click()
     }
     // As their thumbnails show them: drawn as a new picture window draws.
     AnimationWindow::Open(std::move(pictures), Drawing::Flags {}, m_commands);
+}
+
+void AlbumWindow::F_ExportWebPage_Click()
+{
+    const QStringList files = selectedFiles();
+    if (files.isEmpty()) {
+        tell(QStringLiteral("WebPageRefusedBox"), QStringLiteral("Select the files to put on the web page."));
+        return;
+    }
+    m_webPage->ask([this, files](const QString& folder) {
+        m_webPage->start(
+            folder, static_cast<int>(files.size()), [files](const QString& into, const WebPage::Progress& progress) {
+                // The files are read here, on the worker, as the album reads them for its thumbnails.
+                QStringList errors;
+                std::vector<WebPage::GalleryEntry> entries;
+                for (const QString& file : files) {
+                    try {
+                        entries.push_back(WebPage::readEntry(file));
+                    } catch (const RuntimeError& error) {
+                        errors.append(error.message());
+                    }
+                }
+                if (entries.empty())
+                    throw RuntimeError(RuntimeError::PathFileAccess, errors.join(u'\n'),
+                        QStringLiteral("(no web page: none of the files can be read)"));
+                // As their thumbnails show them: drawn as a new picture window draws.
+                const WebPage::Outcome outcome
+                    = WebPage::writeGallery(into, entries, WebPage::defaultOptions(), Drawing::Flags {}, 0, progress);
+                for (const WebPage::LeftOut& leftOut : outcome.leftOut)
+                    errors.append(QStringLiteral("\"%1\" is left out of the web page: %2")
+                                      .arg(entries[leftOut.index].fileName, leftOut.error));
+                return errors;
+            });
+    });
 }
 
 void AlbumWindow::F_ContactSheet_Click()

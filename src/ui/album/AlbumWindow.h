@@ -23,6 +23,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMimeData;
+class WebPageExport;
 
 class AlbumWindow final : public QMainWindow {
     Q_OBJECT
@@ -49,6 +50,7 @@ public:
     QAction* F_BreedFromSelected;
     QAction* F_AnimateSelected;
     QAction* F_ContactSheet;
+    QAction* F_ExportWebPage;
     QAction* F_Close;
     QMenu* M_Edit;
     QAction* E_Copy;
@@ -69,6 +71,7 @@ public:
     void F_BreedFromSelected_Click();
     void F_AnimateSelected_Click();
     void F_ContactSheet_Click();
+    void F_ExportWebPage_Click();
     void E_Copy_Click();
     void E_Rename_Click();
     void E_MoveToTrash_Click();
@@ -101,6 +104,7 @@ private:
     ThumbnailCache m_cache;
     AlbumModel m_album;
     AlbumProxy m_rows;
+    WebPageExport* m_webPage;
     AlbumDelegate* m_delegate = nullptr;
     QAction* m_order = nullptr;
     QTimer m_prioritise;

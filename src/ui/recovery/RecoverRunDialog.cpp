@@ -86,7 +86,7 @@ void RecoverRunDialog::refresh()
         m_list->resizeColumnToContents(column);
     // The newest run Recover would reopen something of, so that Enter does; else the newest, to open or delete.
     const auto recoverable
-        = std::find_if(m_runs.cbegin(), m_runs.cend(), [](const RunJournal& run) { return run.openAtEnd() > 0; });
+        = std::find_if(m_runs.cbegin(), m_runs.cend(), [](const RunJournal& run) { return run.recoverable(); });
     const auto selected = recoverable != m_runs.cend() ? recoverable - m_runs.cbegin() : 0;
     if (m_list->topLevelItemCount() > 0)
         m_list->setCurrentItem(m_list->topLevelItem(static_cast<int>(selected)));
@@ -103,7 +103,7 @@ void RecoverRunDialog::updateButtons()
 {
     const int selected = selectedRun();
     const RunJournal* run = selected >= 0 ? &m_runs[static_cast<std::size_t>(selected)] : nullptr;
-    m_recover->setEnabled(run && run->openAtEnd() > 0);
+    m_recover->setEnabled(run && run->recoverable());
     m_openAll->setEnabled(run && !run->pictures.empty());
     m_delete->setEnabled(run != nullptr);
 }
