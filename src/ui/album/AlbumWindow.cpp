@@ -154,7 +154,6 @@ void AlbumWindow::createControls()
     txtFilter->setAcceptDrops(false);
     auto* lblFilter = new QLabel(QStringLiteral("&Filter:"), client);
     lblFilter->setBuddy(txtFilter);
-    lblFilter->setAccessibleName(QStringLiteral("Filter"));
 
     lstAlbum = new AlbumView(client);
     lstAlbum->setObjectName(QStringLiteral("lstAlbum"));

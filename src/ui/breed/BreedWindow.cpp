@@ -46,7 +46,6 @@ QAction* addBreedAction(QWidget* window, const QString& text, const QList<QKeySe
 QPushButton* buttonFor(QAction* action, QWidget* parent)
 {
     auto* button = new QPushButton(action->text(), parent);
-    button->setAccessibleName(QString(action->text()).remove(QLatin1Char('&')));
     button->setToolTip(action->shortcut().toString(QKeySequence::NativeText));
     QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
     QObject::connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
@@ -140,7 +139,6 @@ void BreedWindow::createControls()
     spnRate->installEventFilter(this);
     auto* lblRate = new QLabel(QStringLiteral("Mutation &rate:"), this);
     lblRate->setBuddy(spnRate);
-    lblRate->setAccessibleName(QStringLiteral("Mutation rate"));
 
     cmbMutate = new QComboBox(this);
     cmbMutate->setObjectName(QStringLiteral("cmbMutate"));
@@ -150,7 +148,6 @@ void BreedWindow::createControls()
     cmbMutate->setItemData(2, QStringLiteral("Red, Green and Blue"), Qt::ToolTipRole);
     auto* lblMutate = new QLabel(QStringLiteral("&Mutate:"), this);
     lblMutate->setBuddy(cmbMutate);
-    lblMutate->setAccessibleName(QStringLiteral("Mutate"));
 
     auto* lblGenes = new QLabel(QStringLiteral("Genes (a click freezes one):"), this);
     lblGenes->setWordWrap(true);
@@ -164,7 +161,6 @@ void BreedWindow::createControls()
     }
     cbxSkipEmpty = new QCheckBox(QStringLiteral("S&kip empty offspring"), this);
     cbxSkipEmpty->setObjectName(QStringLiteral("cbxSkipEmpty"));
-    cbxSkipEmpty->setAccessibleName(QStringLiteral("Skip empty offspring"));
     cbxSkipEmpty->setChecked(true);
 
     auto* moves = new QHBoxLayout;
