@@ -3,6 +3,7 @@
 #include "core/files/FileError.h"
 #include "core/files/RegularFile.h"
 #include "core/files/ReplaceFile.h"
+#include "core/genefile/ExactRead.h"
 #include "core/platform/RuntimeError.h"
 
 #include <QDir>
@@ -28,31 +29,9 @@ QString numberedName(const QString& fileName, int attempt)
     return QStringLiteral("%1 (%2)%3").arg(name.completeBaseName()).arg(attempt).arg(suffix);
 }
 
-QByteArray contentsOf(const QString& file)
-{
-    const Files::UniqueFd fd = Files::openRegularFileForReading(file);
-    if (!fd.valid())
-        throw RuntimeError(RuntimeError::PathFileAccess, QStringLiteral("Not a regular file"), Files::inFile(file));
-    QByteArray contents;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            throw Files::fileError(errno, file);
-        if (count == 0)
-            return contents;
-        if (contents.size() + count > MaxFileBytes)
-            throw RuntimeError(RuntimeError::PathFileAccess,
-                QStringLiteral("Larger than any genetic code file (%1 bytes)").arg(MaxFileBytes), Files::inFile(file));
-        contents.append(buffer, count);
-    }
-}
-
 void copyOne(const QString& file, const QDir& folder)
 {
-    const QByteArray contents = contentsOf(file);
+    const QByteArray contents = Files::readRegularFile(file, ExactRead::MaxFileBytes);
     const QString fileName = QFileInfo(file).fileName();
     for (int attempt = 1; attempt <= MaxAttempts; ++attempt) {
         // Names seen taken are passed over before anything is written; one taken meanwhile is still never replaced.

@@ -7,9 +7,6 @@
 
 namespace CopyIn {
 
-// Far beyond any genetic code file: a bigger one is refused rather than read whole.
-inline constexpr qint64 MaxFileBytes = 1024 * 1024;
-
 // Copies each file into folder; gives the reasons for those that could not be copied, naming them. Safe on any
 // thread; a FIFO, a device or a folder is refused without waiting on it.
 QStringList copy(const QStringList& files, const QString& folder);

@@ -1,5 +1,6 @@
 #include "core/files/ReadWriteAll.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <unistd.h>
 
@@ -7,10 +8,14 @@ namespace Files {
 
 std::optional<QByteArray> readAll(int fd, qsizetype limit)
 {
-    QByteArray bytes(limit, '\0');
+    // The buffer grows as the bytes come: a limit far beyond a file's size costs nothing.
+    constexpr qsizetype FirstRead = 64 * 1024;
+    QByteArray bytes;
     qsizetype filled = 0;
     while (filled < limit) {
-        const ssize_t count = ::read(fd, bytes.data() + filled, static_cast<size_t>(limit - filled));
+        if (filled == bytes.size())
+            bytes.resize(std::min(limit, std::max(FirstRead, 2 * filled)));
+        const ssize_t count = ::read(fd, bytes.data() + filled, static_cast<size_t>(bytes.size() - filled));
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)

@@ -1,11 +1,14 @@
 #include "core/files/RegularFile.h"
 
 #include "core/files/FileError.h"
+#include "core/files/ReadWriteAll.h"
+#include "core/platform/RuntimeError.h"
 
 #include <QFile>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 
 namespace Files {
@@ -32,6 +35,23 @@ OpenedFile openRegular(const QString& name, Links links)
     else if (S_ISREG(status.st_mode))
         file = { std::move(fd), status.st_size, 0 };
     return file;
+}
+
+QByteArray readRegularFile(const QString& name, qsizetype limit)
+{
+    const OpenedFile file = openRegular(name, Links::Follow);
+    if (file.error != 0)
+        throw fileError(file.error, name);
+    if (!file.fd.valid())
+        throw RuntimeError(RuntimeError::PathFileAccess, QStringLiteral("Not a regular file"), inFile(name));
+    // One byte more than allowed tells a file that is too big.
+    const std::optional<QByteArray> bytes = readAll(file.fd.get(), limit + 1);
+    if (!bytes)
+        throw fileError(errno, name);
+    if (bytes->size() > limit)
+        throw RuntimeError(
+            RuntimeError::PathFileAccess, QStringLiteral("Larger than the %1 bytes allowed").arg(limit), inFile(name));
+    return *bytes;
 }
 
 UniqueFd openRegularFileForReading(const QString& name)

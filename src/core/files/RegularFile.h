@@ -26,6 +26,10 @@ struct OpenedFile {
 // keeps it only when it is a regular file. With Refuse, a symbolic link fails with ELOOP.
 OpenedFile openRegular(const QString& name, Links links);
 
+// The whole of the regular file name, a link followed, read without ever blocking. Fails with the file error naming it
+// when it cannot be opened or read, and when it is no regular file or holds more than limit bytes.
+QByteArray readRegularFile(const QString& name, qsizetype limit);
+
 // As openRegular, following links, for a genetic code file: no descriptor when the name is not (or no longer) a
 // regular file; fails with the file error when a regular file cannot be opened.
 UniqueFd openRegularFileForReading(const QString& name);

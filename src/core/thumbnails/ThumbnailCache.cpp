@@ -42,21 +42,7 @@ void makePrivateFolders(const QString& folder)
 std::optional<QByteArray> smallFileBytes(const QString& file)
 {
     try {
-        const Files::UniqueFd fd = Files::openRegularFileForReading(file);
-        if (!fd.valid())
-            return std::nullopt;
-        QByteArray bytes;
-        char buffer[65536];
-        for (;;) {
-            const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count < 0 || bytes.size() + count > MaxThumbnailBytes)
-                return std::nullopt;
-            if (count == 0)
-                return bytes;
-            bytes.append(buffer, count);
-        }
+        return Files::readRegularFile(file, MaxThumbnailBytes);
     } catch (const RuntimeError&) {
         return std::nullopt;
     }

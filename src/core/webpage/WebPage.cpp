@@ -30,25 +30,6 @@ namespace WebPage {
 
 namespace {
 
-QByteArray bytesOf(const QString& fileName)
-{
-    const Files::UniqueFd fd = Files::openRegularFileForReading(fileName);
-    if (!fd.valid())
-        throw Files::fileError(ENOENT, fileName);
-    QByteArray bytes;
-    char chunk[16384];
-    for (;;) {
-        const ssize_t count = ::read(fd.get(), chunk, sizeof chunk);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            throw Files::fileError(errno, fileName);
-        if (count == 0)
-            return bytes;
-        bytes.append(chunk, count);
-    }
-}
-
 std::vector<WebPicture> runPictures(const std::vector<PictureRecord>& records)
 {
     std::vector<WebPicture> pictures;
@@ -197,7 +178,7 @@ GalleryEntry readEntry(const QString& fileName)
 {
     GalleryEntry entry;
     entry.code = ExactRead::read(fileName);
-    entry.bytes = bytesOf(fileName);
+    entry.bytes = Files::readRegularFile(fileName, ExactRead::MaxFileBytes);
     entry.fileName = QFileInfo(fileName).fileName();
     return entry;
 }
