@@ -21,7 +21,7 @@ protected:
 TEST_P(RememberedTest, AWindowOpensAtTheSizeItLastHadAndKeepsEachNewOne)
 {
     const QString name = GetParam() ? QStringLiteral("family tree") : QStringLiteral("large view");
-    Preferences::current().windowSizes.insert(name, QSize(640, 480));
+    Preferences::change([&](UserSettings& settings) { settings.windowSizes.insert(name, QSize(640, 480)); });
 
     (GetParam() ? main->P_FamilyTree : window(0)->P_ViewLarge)->trigger();
 

@@ -24,7 +24,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Resize && watched == parent())
-            Preferences::current().windowSizes.insert(m_name, static_cast<QWidget*>(watched)->size());
+            Preferences::change([&](UserSettings& settings) {
+                settings.windowSizes.insert(m_name, static_cast<QWidget*>(watched)->size());
+            });
         return false;
     }
 
@@ -49,12 +51,14 @@ QString folder(const QString& name, const QString& fallback)
 
 void keepFolder(const QString& name, const QString& fileName)
 {
-    Preferences::current().folders.insert(name, QFileInfo(fileName).absolutePath());
+    Preferences::change(
+        [&](UserSettings& settings) { settings.folders.insert(name, QFileInfo(fileName).absolutePath()); });
 }
 
 void keepChosenFolder(const QString& name, const QString& folder)
 {
-    Preferences::current().folders.insert(name, QFileInfo(folder).absoluteFilePath());
+    Preferences::change(
+        [&](UserSettings& settings) { settings.folders.insert(name, QFileInfo(folder).absoluteFilePath()); });
 }
 
 } // namespace Remembered
