@@ -23,20 +23,13 @@ QString folderTemplate()
 }
 
 // QSettings keeps what it read of a file by the file's name: each file gets a name of its own.
-QString newFileName()
+QString writeNewFile(const QByteArray& bytes)
 {
     static const QTemporaryDir folder(folderTemplate());
     static quint64 count = 0;
-    if (!folder.isValid())
-        std::abort();
-    return folder.filePath(QStringLiteral("%1.conf").arg(++count));
-}
-
-QString writeNewFile(const QByteArray& bytes)
-{
-    const QString name = newFileName();
+    const QString name = folder.filePath(QStringLiteral("%1.conf").arg(++count));
     QFile file(name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    if (!folder.isValid() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         std::abort();
     return name;
 }
@@ -49,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SettingsFile::Loaded first = SettingsFile::load(input);
     QFile::remove(input);
     // Written as the program writes the file, but without waiting for a disk.
-    const QString again = newFileName();
+    const QString again = writeNewFile({});
     if (!SettingsFile::write(again, SettingsValues::write(first.settings), SettingsFile::OtherKeys::Dropped).isEmpty())
         std::abort();
     const SettingsFile::Loaded second = SettingsFile::load(again);
