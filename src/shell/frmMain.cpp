@@ -380,7 +380,7 @@ void frmMain::P_OpenLitter_Click()
     dialog->setIntValue(Preferences::current().litterSize);
     connect(dialog, &QInputDialog::intValueSelected, this, [this](int count) {
         Guard::run(this, [&] {
-            Preferences::current().litterSize = count;
+            Preferences::change([count](UserSettings& settings) { settings.litterSize = count; });
             OpenLitter(count);
         });
     });

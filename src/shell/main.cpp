@@ -71,8 +71,7 @@ int main(int argc, char** argv)
     QApplication::setFont(font);
     // Only the main window ends the program, even when the last picture window closes while it is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
-    const QString settingsFile = SettingsFile::standardPath();
-    Preferences::current().load(settingsFile);
+    Preferences::load(SettingsFile::standardPath());
     const QString journals = JournalFolder::standardFolder();
     JournalFolder::prune(journals);
     {
@@ -90,7 +89,6 @@ int main(int argc, char** argv)
             window.OpenAlbum(arguments.album);
         QApplication::exec();
     }
-    Preferences::current().save(settingsFile);
     // Every window goes while the application still exists: pictures with their windows, dialogs, message boxes.
     modObject::InitObject();
     Dialogs::DestroyAll();

@@ -1,7 +1,6 @@
 // Feeds arbitrary bytes to the settings reading as the user's settings file: only settings may come out, and what
 // was read, written and read again is the same, with nothing ignored the second time.
 
-#include "core/settings/IniText.h"
 #include "core/settings/SettingsFile.h"
 #include "core/settings/SettingsValues.h"
 
@@ -43,7 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SettingsFile::Loaded first = SettingsFile::load(input);
     QFile::remove(input);
     // Written as the program writes the file, but without waiting for a disk.
-    const QString again = writeNewFile(IniText::of(SettingsValues::write(first.settings)));
+    const QString again = writeNewFile({});
+    if (!SettingsFile::write(again, SettingsValues::write(first.settings), SettingsFile::OtherKeys::Dropped).isEmpty())
+        std::abort();
     const SettingsFile::Loaded second = SettingsFile::load(again);
     QFile::remove(again);
     if (!(second.settings == first.settings) || !second.ignored.isEmpty())

@@ -46,7 +46,8 @@ while xdotool search --onlyvisible --name "^Export Picture\$" >/dev/null 2>&1 &&
 done
 [ "$waited" -lt 50 ] || fail "the Export Picture dialog was still open 5 seconds after the export"
 
-left=$(ls -A | grep -v -x -e trunk.gen -e picture-0.png -e program.log -e pid -e status.part -e status -e data)
+# The journal goes into data, and the export's settings into config as soon as they change.
+left=$(ls -A | grep -v -x -e trunk.gen -e picture-0.png -e program.log -e pid -e status.part -e status -e data -e config)
 [ -z "$left" ] || fail "the export left other files behind: $left"
 size=$(identify -format '%m %w %h' picture-0.png) || fail "picture-0.png does not read as an image"
 [ "$size" = "PNG 452 420" ] || fail "picture-0.png is \"$size\", not a PNG of 452 x 420 pixels (scale 4)"

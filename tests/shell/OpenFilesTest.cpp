@@ -57,7 +57,8 @@ TEST_F(OpenFilesTest, StartUpFilesOpenInTurnAndOneThatDoesNotReadShowsItsError)
 
 TEST_F(OpenFilesTest, OpenFileAsksForSeveralFilesInTheRememberedFolderAndOpensThemAtTheRate)
 {
-    Preferences::current().folders.insert(QStringLiteral("open genetic code"), QDir::rootPath());
+    Preferences::change(
+        [](UserSettings& settings) { settings.folders.insert(QStringLiteral("open genetic code"), QDir::rootPath()); });
     replaceText(main->txtMutationRate, QStringLiteral("0.5"));
 
     main->P_OpenFile->trigger();

@@ -18,6 +18,6 @@ protected:
         modObject::InitObject();
         modGenes::InitGenes();
         modMain::InitMain();
-        Preferences::current() = {};
+        Preferences::change([](UserSettings& settings) { settings = {}; });
     }
 };

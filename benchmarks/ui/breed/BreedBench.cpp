@@ -66,7 +66,7 @@ public:
     WideTreeBreeding(int gridSide, int cellPixels)
         : window(generations, {})
     {
-        Preferences::current().breedGrid = gridSide;
+        Preferences::change([gridSide](UserSettings& settings) { settings.breedGrid = gridSide; });
         window.spnRate->setValue(0.0);
         // Cells and the gaps around them.
         const int gap = 6;
@@ -79,7 +79,10 @@ public:
         waitForCells();
     }
 
-    ~WideTreeBreeding() { Preferences::current().breedGrid = DefaultGridSide; }
+    ~WideTreeBreeding()
+    {
+        Preferences::change([](UserSettings& settings) { settings.breedGrid = DefaultGridSide; });
+    }
 
     void waitForCells()
     {

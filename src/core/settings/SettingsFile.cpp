@@ -1,7 +1,5 @@
 #include "core/settings/SettingsFile.h"
 
-#include "core/files/ReplaceFile.h"
-#include "core/settings/IniText.h"
 #include "core/settings/SettingsValues.h"
 
 #include <QDir>
@@ -40,33 +38,51 @@ Loaded load(const QString& path)
     // Nothing but a regular file is opened: a FIFO would wait for a writer.
     if (!info.isFile()) {
         loaded.ignored = ignoring(QStringLiteral("it is not a regular file"));
+        loaded.ignoredWhole = true;
         return loaded;
     }
     // QSettings takes a file it cannot read for an empty one; the system's reason is asked of the file itself.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         loaded.ignored = ignoring(file.errorString());
+        loaded.ignoredWhole = true;
         return loaded;
     }
     file.close();
     const QSettings store(path, QSettings::IniFormat);
     if (store.status() != QSettings::NoError) {
         loaded.ignored = ignoring(QStringLiteral("it is damaged"));
+        loaded.ignoredWhole = true;
         return loaded;
     }
     const SettingsValues::Read read = SettingsValues::read(valuesOf(store));
     loaded.settings = read.settings;
+    loaded.unread = read.unread;
     if (!read.unread.isEmpty())
         loaded.ignored
             = ignoring(QStringLiteral("these values do not read: %1").arg(read.unread.join(QStringLiteral(", "))));
     return loaded;
 }
 
-void save(const QString& path, const UserSettings& settings)
+QString write(const QString& path, const QMap<QString, QString>& texts, OtherKeys others)
 {
-    // A folder that cannot be made leaves the file unwritten, and writing it says why.
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    Files::replaceFile(path, IniText::of(SettingsValues::write(settings)));
+    const auto notKept = [&path](const QString& why) {
+        return QStringLiteral("the settings were not kept in \"%1\": %2").arg(QDir::toNativeSeparators(path), why);
+    };
+    // QSettings would wait on a FIFO for a writer.
+    const QFileInfo info(path);
+    if ((info.exists() || info.isSymLink()) && !info.isFile())
+        return notKept(QStringLiteral("it is not a regular file"));
+    QSettings store(path, QSettings::IniFormat);
+    if (others == OtherKeys::Dropped)
+        store.clear();
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it)
+        store.setValue(it.key(), it.value());
+    store.sync();
+    // A file that was damaged when read is written all the same, and says FormatError still.
+    if (store.status() == QSettings::AccessError)
+        return notKept(QStringLiteral("it cannot be written"));
+    return {};
 }
 
 } // namespace SettingsFile

@@ -285,7 +285,7 @@ void AlbumWindow::createMenus()
 void AlbumWindow::setSide(int side)
 {
     (side == ThumbnailCache::LargeSide ? V_Large : V_Small)->setChecked(true);
-    Preferences::current().albumThumbnailSize = side;
+    Preferences::change([side](UserSettings& settings) { settings.albumThumbnailSize = side; });
     m_delegate->setSide(side);
     QStyleOptionViewItem option;
     option.initFrom(lstAlbum);

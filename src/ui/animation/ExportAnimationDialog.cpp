@@ -108,12 +108,14 @@ FrameTiming ExportAnimationDialog::timing() const
 
 void ExportAnimationDialog::keepChoices()
 {
-    AnimationExportSettings& settings = Preferences::current().animationExport;
-    settings.scale = spnScale->value();
-    settings.framesPerSecond = spnFramesPerSecond->value();
-    settings.frame = cbxWholeTree->isChecked() ? Drawing::Frame::WholeTree : Drawing::Frame::Window;
-    settings.smooth = cbxSmooth->isChecked();
-    settings.transparent = cbxTransparent->isChecked();
+    Preferences::change([this](UserSettings& kept) {
+        AnimationExportSettings& settings = kept.animationExport;
+        settings.scale = spnScale->value();
+        settings.framesPerSecond = spnFramesPerSecond->value();
+        settings.frame = cbxWholeTree->isChecked() ? Drawing::Frame::WholeTree : Drawing::Frame::Window;
+        settings.smooth = cbxSmooth->isChecked();
+        settings.transparent = cbxTransparent->isChecked();
+    });
 }
 
 void ExportAnimationDialog::checkSize(int format)

@@ -197,7 +197,8 @@ void BreedWindow::createControls()
     }
     setTabOrder(previous, cbxSkipEmpty);
 
-    connect(spnRate, &QDoubleSpinBox::valueChanged, this, [](double rate) { Preferences::current().breedRate = rate; });
+    connect(spnRate, &QDoubleSpinBox::valueChanged, this,
+        [](double rate) { Preferences::change([rate](UserSettings& settings) { settings.breedRate = rate; }); });
     connect(picGrid, &BreedGrid::chosen, this, [this] { Guard::run(this, [this] { Choose(); }); });
     connect(picGrid, &BreedGrid::cellMenuRequested, M_Cell, [this](QPoint at) { M_Cell->popup(at); });
     connect(picGrid, &BreedGrid::dragStarted, this, [this](int cell) { Guard::run(this, [&] { startDrag(cell); }); });
@@ -300,7 +301,7 @@ void BreedWindow::G_NewOffspring_Click()
 
 void BreedWindow::V_Grid_Click(int side)
 {
-    Preferences::current().breedGrid = side;
+    Preferences::change([side](UserSettings& settings) { settings.breedGrid = side; });
     // The generation shown comes again at the new size, from the same parents.
     if (!m_generations.empty()
         && m_generations.shown().side()

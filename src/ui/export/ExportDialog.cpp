@@ -57,11 +57,13 @@ ExportDialog::ExportDialog(QWidget* parent, qint16 id, const GeneticCode& code, 
 
 void ExportDialog::keepChoices()
 {
-    ExportSettings& settings = Preferences::current().exportSettings;
-    settings.scale = spnScale->value();
-    settings.frame = cbxWholeTree->isChecked() ? Drawing::Frame::WholeTree : Drawing::Frame::Window;
-    settings.smooth = cbxSmooth->isChecked();
-    settings.transparent = cbxTransparent->isChecked();
+    Preferences::change([this](UserSettings& kept) {
+        ExportSettings& settings = kept.exportSettings;
+        settings.scale = spnScale->value();
+        settings.frame = cbxWholeTree->isChecked() ? Drawing::Frame::WholeTree : Drawing::Frame::Window;
+        settings.smooth = cbxSmooth->isChecked();
+        settings.transparent = cbxTransparent->isChecked();
+    });
 }
 
 void ExportDialog::checkSize(int format)

@@ -9,7 +9,7 @@ class QWidget;
 namespace Remembered {
 
 // Gives window the size it had when last shown under name (its own size the first time), and keeps each size it
-// takes from now on.
+// settles at from now on, and the one it has when hidden or closed.
 void keepSize(QWidget* window, const QString& name);
 
 // The folder the file dialog name last used, or fallback when it has none yet.

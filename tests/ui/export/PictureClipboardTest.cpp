@@ -60,7 +60,7 @@ class PictureClipboardSettingsTest : public PictureClipboardTest, public testing
 
 TEST_P(PictureClipboardSettingsTest, TheImageFollowsTheRememberedSettings)
 {
-    Preferences::current().exportSettings = GetParam().settings;
+    Preferences::change([](UserSettings& settings) { settings.exportSettings = GetParam().settings; });
     const GeneticCode code = PictureCodes::trunk(500, 4, QColor(40, 90, 220));
     PictureClipboard::copy(code, {});
 
@@ -100,7 +100,9 @@ TEST_F(PictureClipboardTest, DrawsWithTheFlagsItIsGivenNotTheGenesMenus)
 TEST_F(PictureClipboardTest, AnImageOverTheBoundIsRefusedAndTheClipboardKept)
 {
     QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
-    Preferences::current().exportSettings = { 13, Drawing::Frame::WholeTree, true };
+    Preferences::change([](UserSettings& settings) {
+        settings.exportSettings = { 13, Drawing::Frame::WholeTree, true };
+    });
     GeneticCode huge = PictureCodes::trunk(10000, 16, Qt::red);
     huge[0].Angle = -Drawing::StartAngle;
     huge[1] = { 10000, 16, 0.0, 0, 0, 255, false, true };

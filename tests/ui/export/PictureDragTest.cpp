@@ -23,7 +23,9 @@ TEST_P(PictureDragTest, CarriesThePngAtTheExportSettingsAndTheGeneticCodeFile)
 {
     // At first four times the window's frame; else as transparent at scale 1.
     if (GetParam())
-        Preferences::current().exportSettings = { 1, Drawing::Frame::Window, false, true };
+        Preferences::change([](UserSettings& settings) {
+            settings.exportSettings = { 1, Drawing::Frame::Window, false, true };
+        });
 
     const std::unique_ptr<QMimeData> data = PictureDrag::mimeDataOf(7, PictureCodes::wideTree(), {});
 

@@ -195,7 +195,9 @@ TEST_F(PictureMenuTest, AFailedCopyIsShownAndTheWindowGoesOn)
     huge[2].Done = true;
     frmObject* form = openPicture(huge);
     ASSERT_NE(form, nullptr);
-    Preferences::current().exportSettings = { 32, Drawing::Frame::WholeTree, true };
+    Preferences::change([](UserSettings& settings) {
+        settings.exportSettings = { 32, Drawing::Frame::WholeTree, true };
+    });
     form->btnSave->setFocus();
     press(QKeySequence::Copy);
 
