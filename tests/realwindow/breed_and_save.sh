@@ -10,15 +10,9 @@ lines_of() {
     wc -l 2>/dev/null <"$1"
 }
 
-# The parent: a thick trunk in a colour nothing else uses, all that is drawn.
-write_trunk_file parent.gen
-start_program
-
-# Rate 0 and the parent's file name, then Open: the parent is read from its file.
-open_at_rate_0 parent.gen
-parent=$(window_titled 0)
-[ -n "$parent" ] || fail "Open with the parent's file name showed no picture window \"0\""
-# Moved aside, as a user would.
+# The parent is the trunk, read from trunk.gen at rate 0; moved aside, as a user would.
+start_with_trunk_picture
+parent=$picture
 move_window "$parent" 300 0
 
 tick_parent "$parent"
@@ -44,12 +38,12 @@ lines=$(wc -l <saved.gen)
 crlf_lines=$(grep -c "$(printf '\r')\$" saved.gen)
 [ "$crlf_lines" -eq 108 ] || fail "only $crlf_lines of the saved file's 108 lines end in CR LF"
 [ "$(tail -c 2 saved.gen | od -An -c | tr -d ' ')" = '\r\n' ] || fail "the saved file does not end with CR LF"
-head -n 9 parent.gen >parent0.txt
+head -n 9 trunk.gen >parent0.txt
 head -n 9 saved.gen >child0.txt
 cmp -s parent0.txt child0.txt || fail "gene 0 of the child differs from the parent's (was Parent ticked?); parent|child:
 $(paste -d '|' parent0.txt child0.txt | tr -d '\r')"
-cmp -s parent.gen saved.gen || fail "the child's genetic code differs from its only parent's at rate 0:
-$(diff parent.gen saved.gen | tr -d '\r' | head -n 20)"
+cmp -s trunk.gen saved.gen || fail "the child's genetic code differs from its only parent's at rate 0:
+$(diff trunk.gen saved.gen | tr -d '\r' | head -n 20)"
 
 # The child's trunk: straight up from (850,1600) twips in picDraw, 8 pixels wide, in gene 0's colour (red 30,
 # green 160, blue 220), on picDraw's background, which is the window's; nothing is drawn beside it.
