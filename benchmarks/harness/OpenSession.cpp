@@ -4,28 +4,17 @@
 #include "program/clsObject.h"
 #include "program/modObject.h"
 #include "support/PictureCodes.h"
+#include "support/WindowTesting.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/picture/FormWindow.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
-
-namespace {
-
-void flushDeletions()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-} // namespace
 
 OpenSession::OpenSession()
     : window([] {})
@@ -44,7 +33,7 @@ OpenSession::~OpenSession()
 {
     startAfresh();
     Dialogs::DestroyAll();
-    flushDeletions();
+    WindowTesting::flushDeletions();
 }
 
 void OpenSession::clickOpen()
@@ -88,7 +77,7 @@ void OpenSession::startAfresh()
 {
     closeAll();
     modObject::InitObject();
-    flushDeletions();
+    WindowTesting::flushDeletions();
 }
 
 void OpenSession::openAndClose()
@@ -96,35 +85,5 @@ void OpenSession::openAndClose()
     clickOpen();
     showPending();
     closeLatest();
-    flushDeletions();
-}
-
-double percentile(const std::vector<double>& sorted, double fraction)
-{
-    const double at = fraction * static_cast<double>(sorted.size() - 1);
-    const auto below = static_cast<std::size_t>(std::floor(at));
-    const std::size_t above = std::min(below + 1, sorted.size() - 1);
-    return sorted[below] + (sorted[above] - sorted[below]) * (at - static_cast<double>(below));
-}
-
-double median(std::vector<double> samples)
-{
-    if (samples.empty())
-        return 0;
-    std::sort(samples.begin(), samples.end());
-    return percentile(samples, 0.5);
-}
-
-void printMilliseconds(const char* label, std::vector<double> samples)
-{
-    if (samples.empty())
-        return;
-    std::sort(samples.begin(), samples.end());
-    std::printf("%s: median %.2f ms, p10 %.2f ms, p90 %.2f ms\n", label, percentile(samples, 0.5),
-        percentile(samples, 0.1), percentile(samples, 0.9));
-}
-
-double millisecondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    WindowTesting::flushDeletions();
 }

@@ -6,9 +6,6 @@
 
 #include <QTemporaryDir>
 
-#include <chrono>
-#include <vector>
-
 class clsObject;
 
 class OpenSession {
@@ -38,9 +35,3 @@ public:
     QTemporaryDir folder;
     QString treeFile;
 };
-
-// Milliseconds: the median, and the spread between the 10th and 90th percentiles.
-double percentile(const std::vector<double>& sorted, double fraction);
-void printMilliseconds(const char* label, std::vector<double> samples);
-double median(std::vector<double> samples);
-double millisecondsSince(std::chrono::steady_clock::time_point start);

@@ -1,23 +1,17 @@
 // What one Open costs: the time from the Open button's click to the drawn picture, and the memory a picture keeps.
 
 #include "harness/BenchSummary.h"
+#include "harness/CpuClock.h"
 #include "harness/OpenSession.h"
 #include "harness/ResidentMemory.h"
+#include "harness/Samples.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 namespace {
-
-double threadCpuSeconds()
-{
-    timespec now {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
 
 // Milliseconds per Open, filled by the benchmarks and printed with the summary.
 std::vector<double> wallMilliseconds;
@@ -31,14 +25,14 @@ void BM_OpenFullTreeFromFile(benchmark::State& state)
     wallMilliseconds.clear();
     cpuMilliseconds.clear();
     for (auto _ : state) {
-        const double cpuStart = threadCpuSeconds();
+        const double cpuStart = CpuClock::threadMilliseconds();
         const auto start = std::chrono::steady_clock::now();
         session.clickOpen();
         const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
-        const double cpu = threadCpuSeconds() - cpuStart;
+        const double cpu = CpuClock::threadMilliseconds() - cpuStart;
         state.SetIterationTime(wall.count());
         wallMilliseconds.push_back(wall.count() * 1e3);
-        cpuMilliseconds.push_back(cpu * 1e3);
+        cpuMilliseconds.push_back(cpu);
 
         OpenSession::showPending();
         OpenSession::startAfresh();

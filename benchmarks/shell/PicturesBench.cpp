@@ -3,6 +3,7 @@
 #include "harness/BenchSummary.h"
 #include "harness/OpenSession.h"
 #include "harness/RandomRun.h"
+#include "harness/Samples.h"
 #include "ui/familytree/FamilyTreeWindow.h"
 
 #include <QCoreApplication>

@@ -4,6 +4,7 @@
 #include "core/genefile/GeneFileWriter.h"
 #include "harness/BenchSummary.h"
 #include "harness/OpenSession.h"
+#include "harness/Samples.h"
 #include "support/PictureCodes.h"
 #include "ui/dialogs/Dialogs.h"
 #include "ui/picture/FormWindow.h"

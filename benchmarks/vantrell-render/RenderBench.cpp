@@ -4,11 +4,12 @@
 #include "core/genefile/GeneFileWriter.h"
 #include "core/platform/ParallelRun.h"
 #include "harness/BenchSummary.h"
+#include "harness/MemoryFolder.h"
+#include "harness/Samples.h"
 #include "support/PictureCodes.h"
 #include "vantrell-render/RandomCodes.h"
 #include "vantrell-render/RenderRun.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
@@ -46,16 +47,6 @@ RandomFolder& randomFolder()
     return codes;
 }
 
-// Outputs go to memory where there is a memory file system: on a disk, the flush of every file (as Save
-// writes) would time the disk, not the drawing, and a disk shared with other work gives other times each run.
-QString outputFolderTemplate()
-{
-    const QString shared = QStringLiteral("/dev/shm");
-    if (QFileInfo(shared).isDir() && QFileInfo(shared).isWritable())
-        return shared + QStringLiteral("/vantrell-bench-XXXXXX");
-    return QDir::tempPath() + QStringLiteral("/vantrell-bench-XXXXXX");
-}
-
 // Files per second by thread count.
 std::map<int, double> filesPerSecond;
 
@@ -64,7 +55,7 @@ void BM_RenderRandomCodesToPng(benchmark::State& state)
     const int threads = state.range(0) > 0 ? static_cast<int>(state.range(0)) : ParallelRun::threadCount(0);
     RenderRequest request;
     request.files = randomFolder().names;
-    QTemporaryDir output(outputFolderTemplate());
+    QTemporaryDir output(memoryFolderTemplate(QStringLiteral("bench")));
     request.outputDir = output.path();
     request.settings.options.background = QGuiApplication::palette().color(QPalette::Window);
     request.threads = threads;
@@ -137,22 +128,16 @@ const bool renderSummary = (BenchSummary::add([](const std::map<std::string, dou
         const double ratio = all->second / one->second;
         std::printf("vantrell-render, %d random codes to PNG in %s: 1 thread %.0f files/s, %d threads %.0f files/s = "
                     "%.2f x one thread (target >= %.2f)\n",
-            CodeCount, qPrintable(QFileInfo(outputFolderTemplate()).path()), one->second, cores, all->second, ratio,
-            0.9 * cores);
+            CodeCount, qPrintable(QFileInfo(memoryFolderTemplate(QStringLiteral("bench"))).path()), one->second, cores,
+            all->second, ratio, 0.9 * cores);
     }
-    if (!processMilliseconds.empty()) {
-        std::vector<double> sorted = processMilliseconds;
-        std::sort(sorted.begin(), sorted.end());
+    if (!processMilliseconds.empty())
         std::printf("vantrell-render process, one full tree to PNG, start to exit: median %.1f ms (target <= 60 ms)\n",
-            sorted[sorted.size() / 2]);
-    }
-    if (!thumbnailMilliseconds.empty()) {
-        std::vector<double> sorted = thumbnailMilliseconds;
-        std::sort(sorted.begin(), sorted.end());
+            median(processMilliseconds));
+    if (!thumbnailMilliseconds.empty())
         std::printf(
             "thumbnailer process, a full wide-pen tree at 256, start to exit: median %.1f ms (target <= 50 ms)\n",
-            sorted[sorted.size() / 2]);
-    }
+            median(thumbnailMilliseconds));
 }),
     true);
 

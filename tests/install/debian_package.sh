@@ -1,14 +1,9 @@
 #!/bin/sh
 # Builds the Debian package from the build folder and checks its paths and dependencies.
 # Usage: debian_package.sh BUILD_FOLDER
-set -eu
+. "$(dirname "$0")/lib/install.sh"
 build=$1
-out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+out=$scratch
 
 (cd "$build" && cpack -G DEB -B "$out" >/dev/null) || fail "cpack -G DEB"
 deb=$(ls "$out"/vantrell_*_*.deb)
@@ -16,16 +11,8 @@ deb=$(ls "$out"/vantrell_*_*.deb)
 echo "Paths in $(basename "$deb"):"
 paths=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 echo "$paths"
-for path in ./usr/bin/vantrell ./usr/bin/vantrell-render ./usr/share/applications/org.example.Vantrell.desktop \
-    ./usr/share/metainfo/org.example.Vantrell.metainfo.xml \
-    ./usr/share/icons/hicolor/scalable/apps/org.example.Vantrell.svg \
-    ./usr/share/icons/hicolor/48x48/apps/org.example.Vantrell.png \
-    ./usr/share/icons/hicolor/128x128/apps/org.example.Vantrell.png \
-    ./usr/share/icons/hicolor/256x256/apps/org.example.Vantrell.png \
-    ./usr/share/man/man1/vantrell.1 ./usr/share/man/man1/vantrell-render.1 \
-    ./usr/share/doc/vantrell/LICENSE ./usr/share/doc/vantrell/README.md \
-    ./usr/share/mime/packages/org.example.Vantrell.xml ./usr/share/thumbnailers/org.example.Vantrell.thumbnailer; do
-    echo "$paths" | grep -qx "$path" || fail "$path is not in the package"
+for file in $installed_files; do
+    echo "$paths" | grep -qx "./usr/$file" || fail "./usr/$file is not in the package"
 done
 if echo "$paths" | grep -q "^./usr/local/"; then
     fail "the package installs under /usr/local"

@@ -1,25 +1,17 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and checks what a desktop and its user find there.
 # Usage: install_prefix.sh BUILD_FOLDER
-set -eu
+. "$(dirname "$0")/lib/install.sh"
 build=$1
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+prefix=$scratch
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
+for path in $installed_files; do
+    [ -f "$prefix/$path" ] || fail "$path was not installed"
+done
 for path in bin/vantrell bin/vantrell-render; do
     [ -x "$prefix/$path" ] || fail "$path was not installed as a program"
-done
-for path in share/applications/org.example.Vantrell.desktop share/metainfo/org.example.Vantrell.metainfo.xml \
-    share/icons/hicolor/scalable/apps/org.example.Vantrell.svg share/man/man1/vantrell.1 \
-    share/man/man1/vantrell-render.1 share/doc/vantrell/LICENSE share/doc/vantrell/README.md \
-    share/mime/packages/org.example.Vantrell.xml share/thumbnailers/org.example.Vantrell.thumbnailer; do
-    [ -f "$prefix/$path" ] || fail "$path was not installed"
 done
 for size in 48 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x${size}/apps/org.example.Vantrell.png

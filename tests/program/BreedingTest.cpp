@@ -1,7 +1,9 @@
-#include "core/platform/RuntimeError.h"
 #include "program/clsGenSeq.h"
+#include "support/CaseNames.h"
+#include "support/ErrorNumber.h"
 #include "support/FakeMainWindow.h"
 #include "support/FakePictureWindow.h"
+#include "support/GeneticCodeMatchers.h"
 #include "support/ProgramState.h"
 #include "support/RandomLog.h"
 #include "support/ScriptedRandom.h"
@@ -78,17 +80,7 @@ TEST_F(BreedingTest, AtRateZeroOneParentIsCopiedExactlyOutOfRangeValuesIncluded)
     child.Make();
 
     EXPECT_EQ(random.log, repeat("S" + repeat("DD", 8), 12));
-    for (qint16 i = 0; i < 12; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(child.GetGAngle(i), p.GetGAngle(i));
-        EXPECT_EQ(child.GetGColorRed(i), p.GetGColorRed(i));
-        EXPECT_EQ(child.GetGColorGreen(i), p.GetGColorGreen(i));
-        EXPECT_EQ(child.GetGColorBlue(i), p.GetGColorBlue(i));
-        EXPECT_EQ(child.GetGDone(i), p.GetGDone(i));
-        EXPECT_EQ(child.GetGDraw(i), p.GetGDraw(i));
-        EXPECT_EQ(child.GetGLength(i), p.GetGLength(i));
-        EXPECT_EQ(child.GetGWidth(i), p.GetGWidth(i));
-    }
+    EXPECT_TRUE(sameGeneticCode(child, p));
 }
 
 TEST_F(BreedingTest, AtRateZeroTwoParentsGiveOnlyTheirValuesMixedWithinAGene)
@@ -149,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(Thirds, ParentChoiceTest,
     testing::Values(ParentChoice { "Zero", 0.0F, 11 }, ParentChoice { "JustBelowAThird", 0.3333333F, 11 },
         ParentChoice { "AThird", 1.0F / 3.0F, 22 }, ParentChoice { "JustBelowTwoThirds", 0.6666666F, 22 },
         ParentChoice { "TwoThirds", 2.0F / 3.0F, 33 }, ParentChoice { "LargestBelowOne", 1.0F - 0x1p-24F, 33 }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 TEST_F(BreedingTest, AMutatedTraitTakesItsOwnReseedAndDraw)
 {
@@ -184,12 +176,7 @@ TEST_F(BreedingTest, ARateBeyondSinglePrecisionOverflowsAtTheFirstTest)
     addPicture(true, 7);
     main.mutationRate = QStringLiteral("-1E+39");
     ScriptedRandom random({}, 0.5F);
-    try {
-        child.Make();
-        FAIL() << "no overflow";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), 6);
-    }
+    EXPECT_EQ(errorOf([&] { child.Make(); }), 6);
     EXPECT_EQ(random.log, "SD");
 }
 

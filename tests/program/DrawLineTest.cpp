@@ -1,5 +1,7 @@
 #include "core/platform/RuntimeError.h"
 #include "program/clsObject.h"
+#include "support/CaseNames.h"
+#include "support/ErrorNumber.h"
 #include "support/FakeMainWindow.h"
 #include "support/FakePictureWindow.h"
 #include "support/ProgramState.h"
@@ -7,6 +9,7 @@
 #include <bit>
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -67,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Flags, DrawLineCountTest,
     testing::Values(SegmentCount { "NoDoneTrait", true, -1, 4095 }, SegmentCount { "GeneFiveDone", true, 5, 31 },
         SegmentCount { "GeneZeroDone", true, 0, 0 }, SegmentCount { "GeneElevenDone", true, 11, 2047 },
         SegmentCount { "AllDoneButUseDoneOff", false, 99, 4095 }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 TEST_F(DrawLineTest, AnInvisibleLevelStillPositionsTheLevelsBelow)
 {
@@ -139,7 +142,7 @@ TEST_P(DrawLineRoundingTest, EndPointsRoundHalvesToEven)
 INSTANTIATE_TEST_SUITE_P(Ties, DrawLineRoundingTest,
     testing::Values(Tie { "OneAndAHalfUp", 1, 1600.0F }, Tie { "ThreeHalvesUp", 3, 1602.0F },
         Tie { "FiveHalvesUp", 5, 1602.0F }, Tie { "HalfDown", -1, 1600.0F }, Tie { "ThreeHalvesDown", -3, 1598.0F }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 TEST_F(DrawLineTest, ColourComponentsOutsideTheirRangeDrawClamped)
 {
@@ -156,13 +159,10 @@ TEST_F(DrawLineTest, AnEndPointBeyondSixteenBitsIsAnOverflow)
     code().SetGLength(0, 30000);
     code().SetGLength(1, 30000);
     code().SetGAngle(0, 0.0);
-    try {
-        drawTree();
-        FAIL() << "no overflow";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), 6);
-        EXPECT_TRUE(e.concerns().contains(QStringLiteral("gene 1"))) << e.concerns().toStdString();
-    }
+    const std::optional<RuntimeError> error = errorRaisedBy([&] { drawTree(); });
+    ASSERT_TRUE(error.has_value()) << "no overflow";
+    EXPECT_EQ(error->number(), 6);
+    EXPECT_TRUE(error->concerns().contains(QStringLiteral("gene 1"))) << error->concerns().toStdString();
     EXPECT_EQ(surface().lines.size(), 1U);
 }
 
@@ -170,12 +170,7 @@ TEST_F(DrawLineTest, ANonFiniteDirectionIsAnOverflow)
 {
     code().SetGAngle(0, 1e308);
     code().SetGAngle(1, 1e308);
-    try {
-        drawTree();
-        FAIL() << "no overflow";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), 6);
-    }
+    EXPECT_EQ(errorOf([&] { drawTree(); }), 6);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "program/clsObject.h"
 
 #include "core/genefile/GeneFileWriter.h"
-#include "core/platform/RuntimeError.h"
+#include "support/ErrorNumber.h"
 #include "support/FakeMainWindow.h"
 #include "support/FakePictureWindow.h"
 #include "support/ProgramState.h"
@@ -57,12 +57,7 @@ TEST_F(clsObjectTest, TheLastNumberOverflowsAfterTheIdIsSetAndOpensNoWindow)
 {
     modObject::NextID = std::numeric_limits<qint16>::max();
     clsObject picture;
-    try {
-        picture.Init();
-        FAIL() << "no overflow";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), 6);
-    }
+    EXPECT_EQ(errorOf([&] { picture.Init(); }), 6);
     EXPECT_EQ(picture.ID, 32767);
     EXPECT_EQ(modObject::NextID, 32767);
     EXPECT_TRUE(FakePictureWindow::created().empty());

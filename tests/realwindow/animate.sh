@@ -3,12 +3,8 @@
 # ticked, Ctrl+Shift+A in the main window. The Animation window's drawing changes while it plays and stands still
 # once Space has paused it.
 # Usage: sh animate.sh PATH_TO_vantrell (run on its own X server, for instance under xvfb-run).
-set -u
-
-program=$(realpath "$1")
-name=animate
-work=$(mktemp -d)
 . "$(dirname "$0")/lib/x11.sh"
+begin_test "$1"
 
 # How many pixels of window $1 differ between two pictures taken $2 seconds apart.
 changes_within() {
@@ -18,8 +14,6 @@ changes_within() {
     compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 | cut -d ' ' -f 1
 }
 
-cd "$work" || fail "cannot enter $work"
-
 # The first picture is the test's trunk; the second a longer, wider trunk in another colour.
 write_trunk_file first.gen
 {
@@ -28,23 +22,19 @@ write_trunk_file first.gen
 } >second.gen
 
 start_program
-main_window
 # Windows open where the server puts them, over the main window: each is moved aside and its Parent box ticked.
 id=0
 for file in first.gen second.gen; do
     open_at_rate_0 "$file"
     picture=$(window_titled "$id")
     [ -n "$picture" ] || fail "Open with $file showed no picture window \"$id\""
-    xdotool windowmove --sync "$picture" $((300 + 100 * id)) $((300 * id)) || fail "could not move window $picture"
-    focus "$picture"
-    click_control "$picture" 0 1 240 1200 1095 375
+    move_window "$picture" $((300 + 100 * id)) $((300 * id))
+    tick_parent "$picture"
     id=$((id + 1))
 done
 
-focus "$main"
-xdotool key --clearmodifiers ctrl+shift+a || fail "could not press Ctrl+Shift+A in the main window"
-animation=$(window_titled Animation)
-[ -n "$animation" ] || fail "Ctrl+Shift+A with two pictures ticked showed no window \"Animation\""
+press_for_window "$main" ctrl+shift+a Animation
+animation=$shown
 focus "$animation"
 
 # Playing, a second goes from one picture to the other; Space pauses it.
@@ -56,10 +46,4 @@ sleep 0.3
 changed=$(changes_within "$animation" 0.5)
 [ "$changed" = 0 ] || fail "the Animation window's drawing changed after Space paused it ($changed pixels)"
 
-focus "$main"
-xdotool key --clearmodifiers alt+f || fail "could not press Alt+F in the main window"
-xdotool key e || fail "could not press E in the File menu"
-expect_ended_with_0 "File > Exit"
-
-passed=yes
-echo "$name: passed"
+exit_through_file_menu

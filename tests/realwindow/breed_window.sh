@@ -3,12 +3,8 @@
 # cell 1; a double click on that cell breeds the next generation; Alt+Left shows the first one again. What the window
 # shows is read from the screen, which generation it shows from the run's journal.
 # Usage: sh breed_window.sh PATH_TO_vantrell (on its own X server, for instance under xvfb-run).
-set -u
-program=$(realpath "$1")
-name=breed_window
-work=$(mktemp -d)
-shot=$work/screen.png
 . "$(dirname "$0")/lib/x11.sh"
+begin_test "$1"
 
 # The trunks in the trunk's colour in window $1, as tall as a cell nearly, one a line as "LEFT TOP WIDTH HEIGHT" on
 # the screen, the one nearest the top left first.
@@ -27,27 +23,23 @@ journal_records() {
     cat "$XDG_DATA_HOME"/vantrell/runs/*.jsonl 2>/dev/null | grep -F "\"event\":\"$1\""
 }
 
-# Waits up to 5 seconds for the journal to hold $2 records of event $1.
-wait_for_records() {
-    waited=0
-    while [ "$(journal_records "$1" | wc -l)" -lt "$2" ] && [ "$waited" -lt 50 ]; do
-        sleep 0.1
-        waited=$((waited + 1))
-    done
-    [ "$(journal_records "$1" | wc -l)" -eq "$2" ] ||
-        fail "the journal holds $(journal_records "$1" | wc -l) records \"$1\", not $2"
+# How many records of event $1 the run's journal holds.
+records_of() {
+    journal_records "$1" | wc -l
 }
 
-cd "$work" || fail "cannot enter $work"
-start_with_trunk_picture
-focus "$picture"
-click_control "$picture" 0 1 240 1200 1095 375
+# Waits up to 5 seconds for the journal to hold $2 records of event $1.
+wait_for_records() {
+    wait_until 5 at_least "$2" records_of "$1"
+    [ "$(records_of "$1")" -eq "$2" ] || fail "the journal holds $(records_of "$1") records \"$1\", not $2"
+}
 
-focus "$main"
-xdotool key --clearmodifiers ctrl+b || fail "could not press Ctrl+B"
-breed=$(window_titled Breed)
-[ -n "$breed" ] || fail "Ctrl+B showed no window \"Breed\""
-xdotool windowmove --sync "$breed" 0 0 || fail "could not move the Breed window"
+start_with_trunk_picture
+tick_parent "$picture"
+
+press_for_window "$main" ctrl+b Breed
+breed=$shown
+move_window "$breed" 0 0
 xdotool windowsize --sync "$breed" 900 700 || fail "could not size the Breed window"
 wait_for_records generation 1
 sleep 1
@@ -76,10 +68,4 @@ sleep 1
 trunks_in "$breed" >trunks
 [ "$(wc -l <trunks)" -ge 4 ] || fail "the first generation, shown again, has $(wc -l <trunks) trunks; screenshot $shot"
 
-focus "$main"
-xdotool key --clearmodifiers alt+f || fail "could not press Alt+F in the main window"
-xdotool key e || fail "could not press E in the File menu"
-expect_ended_with_0 "File > Exit"
-
-passed=yes
-echo "$name: passed"
+exit_through_file_menu

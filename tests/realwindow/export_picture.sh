@@ -2,19 +2,13 @@
 # Exports a picture on a real X server, as a user would: a right click on the drawing, Export Picture...
 # from the menu, Enter in the dialog; then checks the PNG file: its size, its trunk and nothing left beside it.
 # Usage: sh export_picture.sh PATH_TO_vantrell (run on its own X server, for instance under xvfb-run).
-set -u
-
-program=$(realpath "$1")
-name=export_picture
-work=$(mktemp -d)
-pixels=$work/pixels.txt
 . "$(dirname "$0")/lib/x11.sh"
-
-cd "$work" || fail "cannot enter $work"
+begin_test "$1"
+pixels=$work/pixels.txt
 
 # Rate 0 and the file's name, then Open: the picture is read from the file.
 start_with_trunk_picture
-xdotool windowmove --sync "$picture" 300 0 || fail "could not move the picture window aside"
+move_window "$picture" 300 0
 
 # A right click on the drawing opens its menu; E chooses "&Export Picture...". The menu has no title to wait
 # for, so a slow start is given two more tries.
@@ -33,18 +27,10 @@ done
 # The file box has the focus and names picture-0.png in the current folder; Enter exports.
 focus "$dialog"
 xdotool key Return || fail "could not press Enter in the Export Picture dialog"
-waited=0
-while [ ! -s picture-0.png ] && [ "$waited" -lt 50 ]; do
-    sleep 0.1
-    waited=$((waited + 1))
-done
-[ -s picture-0.png ] || fail "Enter in the Export Picture dialog wrote no picture-0.png within 5 seconds"
-waited=0
-while xdotool search --onlyvisible --name "^Export Picture\$" >/dev/null 2>&1 && [ "$waited" -lt 50 ]; do
-    sleep 0.1
-    waited=$((waited + 1))
-done
-[ "$waited" -lt 50 ] || fail "the Export Picture dialog was still open 5 seconds after the export"
+wait_until 5 test -s picture-0.png ||
+    fail "Enter in the Export Picture dialog wrote no picture-0.png within 5 seconds"
+wait_until 5 window_gone "Export Picture" ||
+    fail "the Export Picture dialog was still open 5 seconds after the export"
 
 # The journal goes into data, and the export's settings into config as soon as they change.
 left=$(ls -A | grep -v -x -e trunk.gen -e picture-0.png -e program.log -e pid -e status.part -e status -e data -e config)
@@ -74,11 +60,4 @@ for at in "$((trunk - 40)) $(px $((1350 * 4)))" "$trunk $(px $((900 * 4)))"; do
     [ "$colour" = "$background" ] || fail "pixel $at of picture-0.png is $colour, not the background $background"
 done
 
-# File > Exit ends the program at once, with status 0.
-focus "$main"
-xdotool key --clearmodifiers alt+f || fail "could not press Alt+F in the main window"
-xdotool key e || fail "could not press E in the File menu"
-expect_ended_with_0 "File > Exit"
-
-passed=yes
-echo "export_picture: passed"
+exit_through_file_menu

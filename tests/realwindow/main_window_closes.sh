@@ -1,31 +1,9 @@
 #!/bin/sh
 # The real program on an X server: closing the main window or File > Exit ends it at once with status 0,
 # also while dialogs and picture windows are open; closing a dialog or a picture window does not.
-# Usage: sh main_window_closes.sh PATH_TO_vantrell (on a display, QT_QPA_PLATFORM=xcb)
-set -u
-program=$1
-pid=""
-
-fail()
-{
-    echo "FAIL: $*" >&2
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    exit 1
-}
-
-# The id of the shown window whose title is exactly $1, waiting up to 20 seconds for it.
-window_titled()
-{
-    timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
-
-start()
-{
-    "$program" &
-    pid=$!
-    main=$(window_titled Main)
-    [ -n "$main" ] || fail "$1: no window titled Main appeared"
-}
+# Usage: sh main_window_closes.sh PATH_TO_vantrell (on its own X server, for instance under xvfb-run).
+. "$(dirname "$0")/lib/x11.sh"
+begin_test "$1"
 
 # Asks the window to close, as a window manager does when its close box is clicked.
 close_window()
@@ -73,9 +51,8 @@ PY
 # Types keys into the window, which first takes the keyboard focus (there is no window manager to give it).
 keys()
 {
-    window=$1
+    focus "$1"
     shift
-    xdotool windowfocus --sync "$window" || fail "could not focus window $window"
     for key in "$@"; do
         xdotool key "$key"
         sleep 0.3
@@ -85,34 +62,25 @@ keys()
 expect_running()
 {
     sleep 1
-    kill -0 "$pid" 2>/dev/null || fail "$1: the program ended"
+    [ ! -e "$work/status" ] || fail "$1: the program ended"
 }
 
 # The program must end within 5 seconds, with status 0.
 expect_ended()
 {
-    tries=0
-    while kill -0 "$pid" 2>/dev/null; do
-        tries=$((tries + 1))
-        [ "$tries" -le 50 ] || fail "$1: the program still runs 5 seconds later"
-        sleep 0.1
-    done
-    wait "$pid"
-    status=$?
-    pid=""
-    [ "$status" -eq 0 ] || fail "$1: exit status $status"
+    expect_ended_with_0 "$1"
     echo "ok: $1"
 }
 
-start "close box"
+start_program
 close_window "$main"
 expect_ended "closing the main window ends the program"
 
-start "File > Exit"
-keys "$main" alt+f e
+start_program
+choose_file_exit
 expect_ended "File > Exit ends the program"
 
-start "dialogs"
+start_program
 keys "$main" alt+i l
 license=$(window_titled License)
 [ -n "$license" ] || fail "Info > License showed no window titled License"
@@ -123,7 +91,7 @@ expect_running "closing a dialog"
 close_window "$main"
 expect_ended "closing the main window with a dialog open ends the program"
 
-start "pictures"
+start_program
 keys "$main" Tab space
 picture=$(window_titled 0)
 [ -n "$picture" ] || fail "Open showed no picture window titled 0"
@@ -132,5 +100,6 @@ keys "$main" space
 [ -n "$(window_titled 1)" ] || fail "a second Open showed no picture window titled 1"
 close_window "$picture"
 expect_running "closing a picture window"
-keys "$main" alt+f e
+choose_file_exit
 expect_ended "File > Exit with a picture window open ends the program"
+pass

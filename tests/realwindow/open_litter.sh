@@ -2,11 +2,8 @@
 # A litter on a real X server, as a user asks for it with the keyboard: Alt+P, L, Enter opens nine picture
 # windows, none of them overlapping another or the main window.
 # Usage: sh open_litter.sh PATH_TO_vantrell (on its own X server, for instance under xvfb-run).
-set -u
-program=$(realpath "$1")
-name=open_litter
-work=$(mktemp -d)
 . "$(dirname "$0")/lib/x11.sh"
+begin_test "$1"
 
 # "X Y WIDTH HEIGHT" of window $1 on the screen.
 geometry_of() {
@@ -14,11 +11,8 @@ geometry_of() {
     echo "$X $Y $WIDTH $HEIGHT"
 }
 
-cd "$work" || fail "cannot enter $work"
 start_program
-main_window
-pictures_menu l
-[ -n "$(window_titled "Open Litter")" ] || fail "Open Litter... showed no window \"Open Litter\""
+pictures_menu l "Open Litter"
 xdotool key Return || fail "could not press Enter in the Open Litter box"
 
 geometry_of "$main" >geometries
@@ -42,5 +36,4 @@ END {
 [ -z "$overlaps" ] || fail "windows overlap (0 is the main window, n + 1 picture n): $overlaps
 $(cat geometries)"
 
-passed=yes
-echo "open_litter: passed"
+pass

@@ -4,6 +4,7 @@
 #include "program/modGenes.h"
 #include "program/modMain.h"
 #include "program/modObject.h"
+#include "support/CaseNames.h"
 #include "support/ProgramState.h"
 #include "support/WindowTesting.h"
 #include "ui/dialogs/AboutAuthor.h"
@@ -29,6 +30,8 @@
 #include <memory>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 using testing::ElementsAre;
 
@@ -124,11 +127,6 @@ struct ControlPlace {
     int left, top, width, height;
 };
 
-void PrintTo(const ControlPlace& place, std::ostream* os)
-{
-    *os << place.name;
-}
-
 const ControlPlace mainControls[] = {
     { "lblMutationRate", 120, 120, 1095, 255 },
     { "txtMutationRate", 1200, 120, 1455, 375 },
@@ -167,8 +165,7 @@ TEST_P(frmMainControl, KeepsItsPlaceWhenTheWindowIsResized)
     EXPECT_EQ(control()->geometry(), expectedGeometry());
 }
 
-INSTANTIATE_TEST_SUITE_P(Layout, frmMainControl, testing::ValuesIn(mainControls),
-    [](const testing::TestParamInfo<ControlPlace>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Layout, frmMainControl, testing::ValuesIn(mainControls), CaseNames::testName);
 
 TEST_F(frmMainTest, LabelAndButtonTexts)
 {
@@ -289,11 +286,6 @@ struct ToggleCase {
     bool* flag;
 };
 
-void PrintTo(const ToggleCase& toggle, std::ostream* os)
-{
-    *os << toggle.name;
-}
-
 const ToggleCase toggleCases[] = {
     { "DoneOnce", "G_Done", 1, false, &modMain::UseDone },
     { "DoneTwice", "G_Done", 2, true, &modMain::UseDone },
@@ -318,8 +310,7 @@ TEST_P(frmMainToggle, FlagFollowsTheCheckMark)
     EXPECT_EQ(*GetParam().flag, GetParam().checked);
 }
 
-INSTANTIATE_TEST_SUITE_P(Genes, frmMainToggle, testing::ValuesIn(toggleCases),
-    [](const testing::TestParamInfo<ToggleCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Genes, frmMainToggle, testing::ValuesIn(toggleCases), CaseNames::testName);
 
 TEST_F(frmMainTest, TogglingOneFlagLeavesTheOther)
 {
@@ -361,11 +352,6 @@ struct TypedRate {
     double rate;
 };
 
-void PrintTo(const TypedRate& typed, std::ostream* os)
-{
-    *os << typed.name;
-}
-
 constexpr double previousRate = 0.5;
 
 const TypedRate typedRates[] = {
@@ -394,8 +380,7 @@ TEST_P(frmMainTypedRate, ReadMutationRateTakesOnlyNumericText)
     EXPECT_DOUBLE_EQ(modGenes::MutationRate, GetParam().rate);
 }
 
-INSTANTIATE_TEST_SUITE_P(Typed, frmMainTypedRate, testing::ValuesIn(typedRates),
-    [](const testing::TestParamInfo<TypedRate>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Typed, frmMainTypedRate, testing::ValuesIn(typedRates), CaseNames::testName);
 
 TEST_F(frmMainTest, NameTextIsTheNameBox)
 {
@@ -466,11 +451,6 @@ struct RefusedRate {
     const char* typed;
 };
 
-void PrintTo(const RefusedRate& refused, std::ostream* os)
-{
-    *os << refused.name;
-}
-
 const RefusedRate refusedRates[] = { { "Empty", "" }, { "Letters", "abc" }, { "Blanks", "   " } };
 
 class frmMainRefusedOpen : public frmMainTest, public testing::WithParamInterface<RefusedRate> {
@@ -514,8 +494,7 @@ TEST_P(frmMainRefusedOpen, PressedAgainKeepsOneErrorMR)
     EXPECT_EQ(modObject::NextID, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(NotANumber, frmMainRefusedOpen, testing::ValuesIn(refusedRates),
-    [](const testing::TestParamInfo<RefusedRate>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(NotANumber, frmMainRefusedOpen, testing::ValuesIn(refusedRates), CaseNames::testName);
 
 TEST_F(frmMainTest, ErrorMRClosedThroughItsFrameIsCreatedAgainByOpen)
 {

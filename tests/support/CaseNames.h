@@ -1,9 +1,11 @@
 #pragma once
-// Rows of test tables print as their names when a test fails, rather than as bytes.
+// Rows of test tables name their tests, and print as their names when a test fails rather than as bytes.
 //
-// A table's file brings this in with "using CaseNames::PrintTo;" in the namespace of its rows.
+// A table's file brings PrintTo in with "using CaseNames::PrintTo;" in the namespace of its rows, and names its
+// tests with CaseNames::testName as the last argument of INSTANTIATE_TEST_SUITE_P.
 
 #include <ostream>
+#include <string>
 
 namespace CaseNames {
 
@@ -16,5 +18,7 @@ void PrintTo(const Case& c, std::ostream* out)
 {
     *out << c.name;
 }
+
+inline constexpr auto testName = [](const auto& info) { return std::string(info.param.name); };
 
 } // namespace CaseNames

@@ -1,15 +1,24 @@
 #pragma once
-// The number of the run-time error a call raises.
+// The run-time error a call raises, and its number.
 
 #include "core/platform/RuntimeError.h"
 
-// 0 when call raises none.
-template <typename Call> int errorOf(Call&& call)
+#include <optional>
+
+// Nothing when call raises none.
+template <typename Call> std::optional<RuntimeError> errorRaisedBy(Call&& call)
 {
     try {
         call();
     } catch (const RuntimeError& error) {
-        return error.number();
+        return error;
     }
-    return 0;
+    return std::nullopt;
+}
+
+// 0 when call raises none.
+template <typename Call> int errorOf(Call&& call)
+{
+    const std::optional<RuntimeError> error = errorRaisedBy(call);
+    return error ? error->number() : 0;
 }

@@ -1,15 +1,15 @@
 #pragma once
-// A fixture for the genetic code file tests: a fresh folder, a main window, and file helpers.
+// A fixture for the genetic code file tests: a fresh folder, a main window, and the errors loads raise.
 
 #include "core/platform/RuntimeError.h"
 #include "program/clsGenSeq.h"
+#include "support/ErrorNumber.h"
 #include "support/FakeMainWindow.h"
+#include "support/FileTesting.h"
 #include "support/ProgramState.h"
 #include "support/RecordText.h"
 
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -23,27 +23,7 @@ protected:
     // Loads into genSeq and gives the error it raised.
     static std::optional<RuntimeError> loadError(clsGenSeq& genSeq, const QString& name)
     {
-        try {
-            genSeq.Load(name);
-        } catch (const RuntimeError& error) {
-            return error;
-        }
-        return std::nullopt;
-    }
-
-    static void writeFile(const QString& fileName, const QByteArray& bytes)
-    {
-        QFile file(fileName);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << fileName.toStdString();
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
-
-    static QByteArray readFile(const QString& fileName)
-    {
-        QFile file(fileName);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return file.readAll();
+        return errorRaisedBy([&] { genSeq.Load(name); });
     }
 
     // Every line followed by the given end.
@@ -61,13 +41,6 @@ protected:
         QStringList lines = QString::fromLatin1(bytes).split(QStringLiteral("\r\n"));
         EXPECT_EQ(lines.takeLast(), QString()) << "the file does not end in CR LF";
         return lines;
-    }
-
-    // All names in a folder, hidden ones included: a stray temporary file shows here.
-    static QStringList entries(const QString& folder)
-    {
-        return QDir(folder).entryList(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     }
 
     QTemporaryDir dir;

@@ -11,7 +11,8 @@ inline testing::AssertionResult sameGeneticCode(clsGenSeq& a, clsGenSeq& b, doub
     for (qint16 i = 0; i < 12; ++i) {
         const auto fail
             = [i](const char* trait) { return testing::AssertionFailure() << trait << " of gene " << i << " differs"; };
-        if (std::abs(a.GetGAngle(i) - b.GetGAngle(i)) > angleTolerance)
+        // Written so that an angle that is not a number differs from every other.
+        if (!(std::abs(a.GetGAngle(i) - b.GetGAngle(i)) <= angleTolerance))
             return fail("Angle");
         if (a.GetGColorBlue(i) != b.GetGColorBlue(i))
             return fail("ColorBlue");

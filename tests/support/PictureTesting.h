@@ -2,6 +2,7 @@
 // Opens pictures of known genetic codes in real picture windows, and finds the windows that leave them.
 
 #include "core/genefile/GeneFileWriter.h"
+#include "support/FileTesting.h"
 #include "support/OpenTesting.h"
 #include "ui/export/ExportDialog.h"
 #include "ui/largeview/LargeView.h"
@@ -72,18 +73,5 @@ protected:
     {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-    }
-
-    // The file's bytes, empty when it cannot be read.
-    static QByteArray contents(const QString& fileName)
-    {
-        QFile file(fileName);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    static QStringList entries(const QString& folder)
-    {
-        return QDir(folder).entryList(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     }
 };

@@ -4,10 +4,9 @@
 #include "core/export/PictureRender.h"
 #include "core/genefile/GeneFileWriter.h"
 #include "core/genetics/GeneticCode.h"
+#include "support/FileTesting.h"
 
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPalette>
@@ -66,20 +65,6 @@ inline GeneticCode sampleCode()
 inline void writeSample(const QString& fileName)
 {
     GeneFileWriter::Save(sampleCode(), fileName);
-}
-
-inline QByteArray readFile(const QString& fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-// All names in a folder, hidden ones included: a stray temporary file shows here.
-inline QStringList entries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 // What the tool draws without options: the window's frame, scale 1, no smoothing, the window's background.

@@ -2,15 +2,17 @@
 
 #include "vantrell-render/CommandLine.h"
 
+#include "support/CaseNames.h"
 #include "vantrell-render/JobList.h"
 
 #include <QGuiApplication>
 #include <QPalette>
 
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 struct OptionCase {
     const char* name;
@@ -18,11 +20,6 @@ struct OptionCase {
     // Checks the request the arguments give.
     void (*check)(const RenderRequest&);
 };
-
-void PrintTo(const OptionCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class CommandLineTest : public testing::TestWithParam<OptionCase> { };
 
@@ -118,6 +115,6 @@ INSTANTIATE_TEST_SUITE_P(Options, CommandLineTest,
                 EXPECT_EQ(jobs[0].format, Drawing::Format::Pdf);
                 EXPECT_EQ(jobs[0].output, "x.PDF");
             } }),
-    [](const testing::TestParamInfo<OptionCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 } // namespace

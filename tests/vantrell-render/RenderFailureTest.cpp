@@ -1,14 +1,17 @@
 // vantrell-render's failures: bad files fail alone (exit 1), bad command lines fail before anything (exit 2),
 // and a full disk leaves no partial file.
 
+#include "support/CaseNames.h"
+#include "support/FileTesting.h"
 #include "support/RenderTesting.h"
 #include "support/ScopedTmpfs.h"
 
 #include <functional>
-#include <ostream>
 #include <sys/stat.h>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 using namespace RenderTesting;
 
@@ -18,18 +21,6 @@ struct BadFileCase {
     std::function<QString(const QString& folder)> make;
     const char* reason;
 };
-
-void PrintTo(const BadFileCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
-void writeBytes(const QString& fileName, const QByteArray& bytes)
-{
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // The sample's file with line (counted from 1) replaced, or cut off after count lines.
 QByteArray sampleLines(const QString& folder, int count, int line = 0, const QByteArray& text = {})
@@ -103,46 +94,41 @@ INSTANTIATE_TEST_SUITE_P(Files, RenderBadFileTest,
             "Not a regular file (error 75)" },
         BadFileCase { "EndsInsideARecord",
             [](const QString& folder) {
-                writeBytes(folder + "/short.gen", sampleLines(folder, 13));
+                writeFile(folder + "/short.gen", sampleLines(folder, 13));
                 return QStringLiteral("short.gen");
             },
             "Input past end of file (error 62) in \"short.gen\", line 14 (Done of gene 1)" },
         BadFileCase { "LastRecordWithoutItsEmptyLine",
             [](const QString& folder) {
-                writeBytes(folder + "/short.gen", sampleLines(folder, 107));
+                writeFile(folder + "/short.gen", sampleLines(folder, 107));
                 return QStringLiteral("short.gen");
             },
             "Input past end of file (error 62) in \"short.gen\", line 108 (empty line ending gene 11)" },
         BadFileCase { "LettersForANumber",
             [](const QString& folder) {
-                writeBytes(folder + "/bad.gen", sampleLines(folder, 108, 11, "blue"));
+                writeFile(folder + "/bad.gen", sampleLines(folder, 108, 11, "blue"));
                 return QStringLiteral("bad.gen");
             },
             "Type mismatch (error 13) in \"bad.gen\", line 11 (ColorBlue of gene 1): \"blue\"" },
         BadFileCase { "NumberTooBig",
             [](const QString& folder) {
-                writeBytes(folder + "/big.gen", sampleLines(folder, 108, 16, "40000"));
+                writeFile(folder + "/big.gen", sampleLines(folder, 108, 16, "40000"));
                 return QStringLiteral("big.gen");
             },
             "Overflow (error 6) in \"big.gen\", line 16 (Length of gene 1): \"40000\"" },
         BadFileCase { "DrawingLeavesTheRange",
             [](const QString& folder) {
-                writeBytes(folder + "/far.gen", sampleLines(folder, 108, 7, "-32768"));
+                writeFile(folder + "/far.gen", sampleLines(folder, 108, 7, "-32768"));
                 return QStringLiteral("far.gen");
             },
             "Overflow (error 6)" }),
-    [](const testing::TestParamInfo<BadFileCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 struct UsageCase {
     const char* name;
     QStringList arguments;
     const char* why;
 };
-
-void PrintTo(const UsageCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class RenderUsageTest : public RenderToolTest, public testing::WithParamInterface<UsageCase> { };
 
@@ -217,17 +203,12 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, RenderUsageTest,
         UsageCase { "ThumbnailWithoutOutput", { "--thumbnail", "128", "tree.gen" }, "--thumbnail takes a genetic" },
         UsageCase { "ThumbnailWithAnotherOption", { "--thumbnail", "128", "--whole", "tree.gen", "t.png" },
             "--thumbnail takes no other option" }),
-    [](const testing::TestParamInfo<UsageCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 struct FullDiskCase {
     const char* name;
     QStringList options;
 };
-
-void PrintTo(const FullDiskCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class RenderFullDiskTest : public RenderToolTest, public testing::WithParamInterface<FullDiskCase> { };
 
@@ -252,6 +233,6 @@ INSTANTIATE_TEST_SUITE_P(Outputs, RenderFullDiskTest,
     testing::Values(FullDiskCase { "Picture", { "-o", "DISK/tree.png" } },
         FullDiskCase { "PictureInAFolder", { "-d", "DISK" } },
         FullDiskCase { "Sheet", { "--sheet", "DISK/sheet.png" } }),
-    [](const testing::TestParamInfo<FullDiskCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 } // namespace

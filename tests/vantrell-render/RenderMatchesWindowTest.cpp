@@ -1,11 +1,12 @@
 // At scale 1 without smoothing, vantrell-render's PNG is the program's window drawing of the same file.
 
+#include "support/CaseNames.h"
 #include "support/OpenTesting.h"
 #include "support/RenderTesting.h"
 
-#include <ostream>
-
 namespace {
+
+using CaseNames::PrintTo;
 
 using namespace RenderTesting;
 
@@ -15,11 +16,6 @@ struct WindowCase {
     // Sets the Genes menu as the options say.
     void (*menu)(frmMain&);
 };
-
-void PrintTo(const WindowCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class RenderMatchesWindowTest : public OpenTest, public testing::WithParamInterface<WindowCase> { };
 
@@ -46,6 +42,6 @@ INSTANTIATE_TEST_SUITE_P(GenesMenu, RenderMatchesWindowTest,
                 m.G_Done->trigger();
                 m.G_Draw->trigger();
             } }),
-    [](const testing::TestParamInfo<WindowCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 } // namespace

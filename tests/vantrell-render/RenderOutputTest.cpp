@@ -1,11 +1,12 @@
 // vantrell-render's pictures: their sizes, formats and pixels, as the program's own renderer makes them.
 
 #include "core/drawing/PictureFrame.h"
+#include "support/CaseNames.h"
 #include "support/RenderTesting.h"
 
-#include <ostream>
-
 namespace {
+
+using CaseNames::PrintTo;
 
 using namespace RenderTesting;
 
@@ -15,11 +16,6 @@ struct SizeCase {
     int scale;
     Drawing::Frame frame;
 };
-
-void PrintTo(const SizeCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class RenderSizeTest : public RenderToolTest, public testing::WithParamInterface<SizeCase> { };
 
@@ -46,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, RenderSizeTest,
         SizeCase { "WindowAtScale32", { "-s", "32" }, 32, Drawing::Frame::Window },
         SizeCase { "WholeAtScale1", { "--whole" }, 1, Drawing::Frame::WholeTree },
         SizeCase { "WholeAtScale3", { "--whole", "-s", "3" }, 3, Drawing::Frame::WholeTree }),
-    [](const testing::TestParamInfo<SizeCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 TEST_F(RenderToolTest, TheWindowFrameAtScale1IsTheDrawingAreasPixels)
 {
@@ -63,11 +59,6 @@ struct FormatCase {
     const char* written;
     QByteArray start;
 };
-
-void PrintTo(const FormatCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class RenderFormatTest : public RenderToolTest, public testing::WithParamInterface<FormatCase> { };
 
@@ -98,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(Formats, RenderFormatTest,
         FormatCase { "FolderDefaultIsPng", { "-d", "pictures" }, "pictures/tree.png", png },
         FormatCase { "FolderWithFlag", { "--output-dir", "pictures", "-f", "SVG" }, "pictures/tree.svg", svg },
         FormatCase { "FolderWithPdf", { "-d", "a/b", "-f", "pdf" }, "a/b/tree.pdf", pdf }),
-    [](const testing::TestParamInfo<FormatCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 struct PixelCase {
     const char* name;
@@ -109,11 +100,6 @@ struct PixelCase {
     // Whether the picture must differ from the one made without options.
     bool differs;
 };
-
-void PrintTo(const PixelCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class RenderPixelTest : public RenderToolTest, public testing::WithParamInterface<PixelCase> { };
 
@@ -157,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(Settings, RenderPixelTest,
             [](Drawing::RenderOptions& o) { o.background = Qt::transparent; }, true },
         PixelCase {
             "Whole", { "--whole" }, {}, [](Drawing::RenderOptions& o) { o.frame = Drawing::Frame::WholeTree; }, true }),
-    [](const testing::TestParamInfo<PixelCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 TEST_F(RenderToolTest, TransparentLeavesTheBackgroundEmpty)
 {

@@ -3,11 +3,12 @@
 #include "core/genefile/GeneFileReader.h"
 #include "core/genetics/GeneticCode.h"
 #include "core/platform/RandomSource.h"
+#include "support/CaseNames.h"
 #include "support/RenderTesting.h"
 
-#include <ostream>
-
 namespace {
+
+using CaseNames::PrintTo;
 
 using namespace RenderTesting;
 
@@ -15,11 +16,6 @@ struct SeedRun {
     const char* name;
     QStringList options;
 };
-
-void PrintTo(const SeedRun& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class RenderSeedTest : public RenderToolTest, public testing::WithParamInterface<SeedRun> {
 protected:
@@ -51,7 +47,7 @@ TEST_P(RenderSeedTest, GivesTheSameBytesAsOneThread)
 INSTANTIATE_TEST_SUITE_P(Runs, RenderSeedTest,
     testing::Values(SeedRun { "OneThreadAgain", { "--threads", "1" } }, SeedRun { "TwoThreads", { "--threads", "2" } },
         SeedRun { "SevenThreads", { "--threads", "7" } }, SeedRun { "EveryCore", {} }),
-    [](const testing::TestParamInfo<SeedRun>& info) { return info.param.name; });
+    CaseNames::testName);
 
 TEST_F(RenderToolTest, RandomCodesAreTheGenesOwnRandomDrawsFromTheSeed)
 {

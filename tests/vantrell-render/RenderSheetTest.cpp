@@ -1,14 +1,15 @@
 // --sheet: every file at the scale with its name under it, in the order given, as PNG, SVG or PDF.
 
 #include "core/sheet/SheetLayout.h"
+#include "support/CaseNames.h"
 #include "support/RenderTesting.h"
 
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
-#include <ostream>
-
 namespace {
+
+using CaseNames::PrintTo;
 
 using namespace RenderTesting;
 
@@ -38,11 +39,6 @@ struct SheetCase {
     const char* sheet;
     QSize size;
 };
-
-void PrintTo(const SheetCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class RenderSheetTest : public RenderToolTest, public testing::WithParamInterface<SheetCase> {
 protected:
@@ -82,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Sheets, RenderSheetTest,
         SheetCase { "Svg", 5, { "--columns", "2", "-s", "2" }, "s.svg", { 32 + 2 * 226 + 16, 32 + 3 * 242 + 2 * 16 } },
         SheetCase { "Pdf", 5, { "--columns", "2", "-s", "2" }, "s.pdf", { 32 + 2 * 226 + 16, 32 + 3 * 242 + 2 * 16 } },
         SheetCase { "PngInCapitals", 1, {}, "S.PNG", { 8 + 113 + 8, 8 + 105 + 16 + 8 } }),
-    [](const testing::TestParamInfo<SheetCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 TEST_F(RenderSheetTest, EachPictureIsItsOwnPngStandingOnItsName)
 {

@@ -1,11 +1,13 @@
 // vantrell-render --web refuses a folder that holds anything, writing nothing.
 
+#include "support/CaseNames.h"
 #include "support/RenderTesting.h"
 
 #include <functional>
-#include <ostream>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 using namespace RenderTesting;
 
@@ -15,11 +17,6 @@ struct FolderCase {
     std::function<void(const QString& folder)> make;
     const char* error;
 };
-
-void PrintTo(const FolderCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 void makeFile(const QString& fileName)
 {
@@ -63,6 +60,6 @@ INSTANTIATE_TEST_SUITE_P(Folders, RenderWebFolderTest,
             "HoldsAnEmptyFolder", [](const QString& folder) { QDir(folder).mkpath("page/pictures"); }, notEmpty },
         FolderCase { "IsAFile", [](const QString& folder) { makeFile(folder + "/page"); },
             "Not a directory (error 76) in \"page\"" }),
-    [](const testing::TestParamInfo<FolderCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 } // namespace

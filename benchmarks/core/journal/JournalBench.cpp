@@ -5,6 +5,7 @@
 #include "harness/BenchSummary.h"
 #include "harness/OpenSession.h"
 #include "harness/RandomRun.h"
+#include "harness/Samples.h"
 #include "ui/recovery/RecoverRunDialog.h"
 
 #include <QFileInfo>

@@ -2,6 +2,8 @@
 
 #include "core/webpage/WebPage.h"
 #include "harness/BenchSummary.h"
+#include "harness/CpuClock.h"
+#include "harness/MemoryFolder.h"
 #include "support/PictureCodes.h"
 
 #include <QDir>
@@ -12,7 +14,6 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
@@ -39,38 +40,22 @@ std::vector<PictureRecord> fullTreeRun()
     return run;
 }
 
-// In memory where there is a memory file system, as the renderer's benchmark writes: a disk would time itself.
-QString pageFolderTemplate()
-{
-    const QString shared = QStringLiteral("/dev/shm");
-    if (QFileInfo(shared).isDir() && QFileInfo(shared).isWritable())
-        return shared + QStringLiteral("/vantrell-web-XXXXXX");
-    return QDir::tempPath() + QStringLiteral("/vantrell-web-XXXXXX");
-}
-
 double bestSeconds = 0;
 // The processor time of every thread together: on a machine shared with other work, what the run costs.
 double bestProcessorSeconds = 0;
 double indexBytes = 0;
-
-double processorSeconds()
-{
-    timespec now {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
 
 void BM_WebPageOfARunOf1000FullTrees(benchmark::State& state)
 {
     const std::vector<PictureRecord> run = fullTreeRun();
     const Drawing::RenderOptions options = WebPage::defaultOptions();
     for (auto _ : state) {
-        QTemporaryDir parent(pageFolderTemplate());
+        QTemporaryDir parent(memoryFolderTemplate(QStringLiteral("web")));
         const QString folder = parent.filePath(QStringLiteral("page"));
         const auto start = std::chrono::steady_clock::now();
-        const double processorStart = processorSeconds();
+        const double processorStart = CpuClock::processMilliseconds();
         const WebPage::Outcome outcome = WebPage::writeRun(folder, run, options);
-        const double processor = processorSeconds() - processorStart;
+        const double processor = (CpuClock::processMilliseconds() - processorStart) / 1e3;
         const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(wall.count());
         if (!outcome.written || !outcome.leftOut.empty())

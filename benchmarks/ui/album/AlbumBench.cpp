@@ -4,14 +4,13 @@
 #include "core/album/AlbumModel.h"
 #include "core/genefile/GeneFileWriter.h"
 #include "harness/BenchSummary.h"
-#include "harness/OpenSession.h"
+#include "harness/MemoryFolder.h"
 #include "harness/ResidentMemory.h"
+#include "harness/Samples.h"
 #include "ui/album/AlbumView.h"
 #include "ui/album/AlbumWindow.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,16 +25,6 @@
 namespace {
 
 constexpr int AlbumFiles = 10000;
-
-// Memory where there is a memory file system, as for the renderer's outputs: a disk shared with other work would
-// time the disk.
-QString albumFolderTemplate()
-{
-    const QString shared = QStringLiteral("/dev/shm");
-    if (QFileInfo(shared).isDir() && QFileInfo(shared).isWritable())
-        return shared + QStringLiteral("/vantrell-album-XXXXXX");
-    return QDir::tempPath() + QStringLiteral("/vantrell-album-XXXXXX");
-}
 
 // Seeded random codes of which every gene is drawn: 4095 segments each.
 class FullTreeFolder {
@@ -53,9 +42,9 @@ public:
         }
     }
 
-    QTemporaryDir codes { albumFolderTemplate() };
+    QTemporaryDir codes { memoryFolderTemplate(QStringLiteral("album")) };
     // Filled by the benchmark that makes every thumbnail, read by those that want a full cache.
-    QTemporaryDir fullCache { albumFolderTemplate() };
+    QTemporaryDir fullCache { memoryFolderTemplate(QStringLiteral("album")) };
 };
 
 FullTreeFolder& fullTrees()
@@ -142,7 +131,7 @@ void firstScreen(benchmark::State& state, bool full, std::vector<double>& millis
 {
     milliseconds.clear();
     for (auto _ : state) {
-        const QTemporaryDir empty(albumFolderTemplate());
+        const QTemporaryDir empty(memoryFolderTemplate(QStringLiteral("album")));
         const auto start = std::chrono::steady_clock::now();
         std::unique_ptr<AlbumWindow> window = openAlbum(full ? fullTrees().fullCache.path() : empty.path());
         if (!waitFor([&] { return firstScreenShown(*window); }, 60))

@@ -6,7 +6,7 @@
 #include "core/breeding/Offspring.h"
 #include "core/journal/Journal.h"
 #include "harness/BenchSummary.h"
-#include "harness/OpenSession.h"
+#include "harness/Samples.h"
 #include "program/Preferences.h"
 #include "support/PictureCodes.h"
 #include "ui/breed/BreedGrid.h"

@@ -3,7 +3,9 @@
 // Open of the same code.
 
 #include "harness/BenchSummary.h"
+#include "harness/CpuClock.h"
 #include "harness/OpenSession.h"
+#include "harness/Samples.h"
 #include "program/clsObject.h"
 #include "program/modObject.h"
 #include "support/PictureCodes.h"
@@ -18,7 +20,6 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 namespace {
@@ -33,13 +34,6 @@ std::vector<double> geneSwitchMilliseconds;
 std::vector<double> geneSwitchCpuMilliseconds;
 std::vector<double> openAsNewMilliseconds;
 std::vector<double> plainOpenMilliseconds;
-
-double editorThreadCpuMilliseconds()
-{
-    timespec now {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) * 1e-6;
-}
 
 // An editor of the full tree shown with its preview at 600 x 600 pixels, drawn once.
 class WideTreeEditor {
@@ -58,12 +52,12 @@ public:
     // wall and cpu and gives the wall time.
     double timeToRedrawn(const std::function<void()>& what, std::vector<double>& wall, std::vector<double>& cpu)
     {
-        const double cpuStart = editorThreadCpuMilliseconds();
+        const double cpuStart = CpuClock::threadMilliseconds();
         const auto start = std::chrono::steady_clock::now();
         what();
         editor.picPreview->repaint();
         wall.push_back(millisecondsSince(start));
-        cpu.push_back(editorThreadCpuMilliseconds() - cpuStart);
+        cpu.push_back(CpuClock::threadMilliseconds() - cpuStart);
         // The table's own repaint, outside the measure.
         QCoreApplication::processEvents();
         return wall.back();

@@ -1,12 +1,14 @@
 #include "core/album/Likeness.h"
 
+#include "support/CaseNames.h"
 #include "support/TestCodes.h"
 
 #include <gtest/gtest.h>
 #include <numbers>
-#include <ostream>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 // One trait of 96 that differs as far as it can counts 1/96.
 constexpr double OneTrait = 1.0 / 96;
@@ -17,11 +19,6 @@ struct LikenessCase {
     void (*change)(GeneticCode& code);
     double distance;
 };
-
-void PrintTo(const LikenessCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class LikenessTest : public testing::TestWithParam<LikenessCase> { };
 
@@ -47,6 +44,6 @@ INSTANTIATE_TEST_SUITE_P(Traits, LikenessTest,
         LikenessCase { "DoneSwitched", [](GeneticCode& c) { c[7].Done = !c[7].Done; }, OneTrait },
         LikenessCase { "DrawSwitched", [](GeneticCode& c) { c[8].Draw = !c[8].Draw; }, OneTrait },
         LikenessCase { "BeyondItsRangeCountsOnce", [](GeneticCode& c) { c[9].Length = 30000; }, OneTrait }),
-    [](const testing::TestParamInfo<LikenessCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 } // namespace

@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Genes, InBetweenTest,
             0.25, { 0, 0, -1.0, 0, 0, 0, false, false } },
         InBetweenCase { "NegativeAngles", { 0, 0, -0.5, 0, 0, 0, false, false }, { 0, 0, -4.5, 0, 0, 0, false, false },
             0.75, { 0, 0, -3.5, 0, 0, 0, false, false } }),
-    [](const testing::TestParamInfo<InBetweenCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 struct FrameTimingCase {
     const char* name;
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Timings, FrameTimingTest,
         FrameTimingCase {
             "BackAndForthWithoutRepeatingTheEnds", 2, 0.2, 10, true, 3, 4, {}, { { 0, 0 }, { 2, 2 }, { 3, 1 } } },
         FrameTimingCase { "AtLeastOneFrameAStep", 2, 0.2, 1, false, 2, 2, { { 1, { 0, 1.0 } } }, {} }),
-    [](const testing::TestParamInfo<FrameTimingCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 TEST(FrameTimingPace, AnotherPaceKeepsTheMomentShown)
 {

@@ -93,6 +93,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, OffspringTest,
         MutateCase { "ColourOnlyAboveRateOne", 1.5, 3, MutateChoice::ColourOnly, {} },
         MutateCase { "EveryGeneFrozen", 0.9, 2, MutateChoice::Everything, { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 } },
         MutateCase { "NoParentIsRandomWhateverIsLeftOut", 0.2, 0, MutateChoice::ShapeOnly, { 1, 2 } }),
-    [](const testing::TestParamInfo<MutateCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 } // namespace

@@ -86,8 +86,7 @@ TEST_P(PictureFrameTest, CoversEverySegmentWithItsPen)
     EXPECT_DOUBLE_EQ(frame.height(), c.twips.height());
 }
 
-INSTANTIATE_TEST_SUITE_P(Frames, PictureFrameTest, testing::ValuesIn(frameCases),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Frames, PictureFrameTest, testing::ValuesIn(frameCases), CaseNames::testName);
 
 struct DrawnTree {
     const char* name;
@@ -149,6 +148,6 @@ INSTANTIATE_TEST_SUITE_P(Trees, WholeTreeRasterTest,
         DrawnTree { "SeededTree1Smooth", PictureCodes::seededTree(1), true },
         DrawnTree { "SeededTree2Sharp", PictureCodes::seededTree(2), false },
         DrawnTree { "SeededTree3Smooth", PictureCodes::seededTree(3), true }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 } // namespace

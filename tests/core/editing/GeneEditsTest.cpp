@@ -158,7 +158,6 @@ TEST_P(GeneEditsTest, MakesItsStepsWhichUndoAndRedoWhole)
     EXPECT_TRUE(sameTraits(edits.original(), testCode(0)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edits, GeneEditsTest, testing::ValuesIn(editCases), [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Edits, GeneEditsTest, testing::ValuesIn(editCases), CaseNames::testName);
 
 } // namespace

@@ -59,7 +59,7 @@ TEST_P(AnimationReadBackTest, ShowsEveryFrameOfTheMorphLoopingForever)
 INSTANTIATE_TEST_SUITE_P(Formats, AnimationReadBackTest,
     testing::Values(AnimationReadBackCase { "WebP", "morph.webp", AnimationReading::readWebP },
         AnimationReadBackCase { "GifInCapitals", "morph.GIF", AnimationReading::readGif }),
-    [](const testing::TestParamInfo<AnimationReadBackCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 TEST(AnimationStopTest, AStoppedExportWritesNothing)
 {

@@ -3,16 +3,18 @@
 #include "core/files/LineReader.h"
 
 #include "core/files/UniqueFd.h"
+#include "support/CaseNames.h"
 #include "support/GeneFileTest.h"
 
 #include <QFile>
 
 #include <cerrno>
 #include <fcntl.h>
-#include <ostream>
 #include <vector>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 using Files::LineReader;
 
@@ -22,11 +24,6 @@ struct LinesCase {
     std::vector<QByteArray> lines;
     LineReader::Result last;
 };
-
-void PrintTo(const LinesCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class LineReaderTest : public GeneFileTest, public testing::WithParamInterface<LinesCase> {
 protected:
@@ -75,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Files, LineReaderTest,
         LinesCase { "OneOverWithBareLf", overLimit + "\n", {}, LineReader::Result::TooLong },
         LinesCase { "AcrossChunks", acrossChunks.repeated(10), std::vector<QByteArray>(10, QByteArray(4000, 'y')),
             LineReader::Result::EndOfFile }),
-    [](const testing::TestParamInfo<LinesCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 class LineReaderEndTest : public LineReaderTest { };
 

@@ -3,6 +3,7 @@
 #include "core/files/RegularFile.h"
 
 #include "program/clsGenSeq.h"
+#include "support/CaseNames.h"
 #include "support/GeneFileTest.h"
 #include "support/ScriptedRandom.h"
 #include "support/UnblockedCall.h"
@@ -10,12 +11,13 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
-#include <ostream>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 struct NameCase {
     const char* name;
@@ -23,11 +25,6 @@ struct NameCase {
     std::function<QString(const QString& folder)> make;
     bool regular;
 };
-
-void PrintTo(const NameCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 QString regularFile(const QString& folder)
 {
@@ -130,6 +127,6 @@ INSTANTIATE_TEST_SUITE_P(Names, RegularFileTest,
             false },
         NameCase { "Socket", socketFile, false },
         NameCase { "EndlessDevice", [](const QString&) { return QStringLiteral("/dev/zero"); }, false }),
-    [](const testing::TestParamInfo<NameCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 } // namespace

@@ -2,14 +2,17 @@
 
 #include "core/platform/RuntimeError.h"
 #include "program/clsGenSeq.h"
+#include "support/CaseNames.h"
 #include "support/GeneFileTest.h"
+#include "support/RandomLog.h"
 #include "support/ScriptedRandom.h"
 
 #include <optional>
-#include <ostream>
 #include <string>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 using GeneFileMutationTest = GeneFileTest;
 
@@ -43,16 +46,6 @@ struct RateCase {
     const char* name;
     const char* rate;
 };
-
-void PrintTo(const RateCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
-std::string rateCaseName(const testing::TestParamInfo<RateCase>& info)
-{
-    return info.param.name;
-}
 
 class GeneFileFullMutationTest : public GeneFileMutationTest, public testing::WithParamInterface<RateCase> { };
 
@@ -88,7 +81,7 @@ TEST_P(GeneFileFullMutationTest, StillReadsEveryLine)
 INSTANTIATE_TEST_SUITE_P(Rates, GeneFileFullMutationTest,
     testing::Values(RateCase { "One", "1" }, RateCase { "Two", "2" }, RateCase { "Huge", "1E+30" },
         RateCase { "RoundsToTheLargestSingle", "3.4028235E+38" }),
-    rateCaseName);
+    CaseNames::testName);
 
 TEST_F(GeneFileMutationTest, ARateBetweenZeroAndOneTakesEachUnmutatedTraitFromItsOwnLine)
 {
@@ -144,11 +137,6 @@ struct ThresholdCase {
     bool mutates;
 };
 
-void PrintTo(const ThresholdCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
 class GeneFileThresholdTest : public GeneFileMutationTest, public testing::WithParamInterface<ThresholdCase> { };
 
 TEST_P(GeneFileThresholdTest, ComparesTheRateInSinglePrecision)
@@ -174,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(Rates, GeneFileThresholdTest,
         ThresholdCase { "RateOneLargestDraw", "1", 0.99999994F, true },
         ThresholdCase { "SmallestSingleAboveZero", "1E-45", 0.0F, true },
         ThresholdCase { "RoundsToZeroInSinglePrecision", "1E-46", 0.0F, false }),
-    [](const testing::TestParamInfo<ThresholdCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 class GeneFileRateOverflowTest : public GeneFileMutationTest, public testing::WithParamInterface<RateCase> { };
 
@@ -198,35 +186,38 @@ TEST_P(GeneFileRateOverflowTest, ARateBeyondSinglePrecisionOverflowsAtTheFirstTr
 
 INSTANTIATE_TEST_SUITE_P(Rates, GeneFileRateOverflowTest,
     testing::Values(RateCase { "Above", "1E+39" }, RateCase { "Below", "-1E+39" }, RateCase { "JustAbove", "3.5E+38" }),
-    rateCaseName);
+    CaseNames::testName);
 
-TEST_F(GeneFileMutationTest, ANonNumericRateBoxKeepsThePreviousRate)
+struct RateBoxCase {
+    const char* name;
+    const char* box;
+    // The rate the load works at, and what it draws and reads at that rate.
+    double rate;
+    std::string log;
+    qint16 length;
+};
+
+class GeneFileRateBoxTest : public GeneFileMutationTest, public testing::WithParamInterface<RateBoxCase> { };
+
+// Every load reads the box afresh; a box that holds no number keeps the rate of the load before.
+TEST_P(GeneFileRateBoxTest, IsReadAtEachLoad)
 {
     modGenes::MutationRate = 1.0;
-    window.mutationRate = QStringLiteral("abc");
+    window.mutationRate = QLatin1String(GetParam().box);
     writeFile(path("tree.gen"), joinLines(distinctRecords(12)));
     ScriptedRandom random({}, 0.5F);
     clsGenSeq genSeq;
 
     genSeq.Load(path("tree.gen"));
 
-    EXPECT_EQ(modGenes::MutationRate, 1.0);
-    EXPECT_EQ(random.log, everyTraitMutating(12));
+    EXPECT_EQ(modGenes::MutationRate, GetParam().rate);
+    EXPECT_EQ(random.log, GetParam().log);
+    EXPECT_EQ(genSeq.GetGLength(11), GetParam().length);
 }
 
-TEST_F(GeneFileMutationTest, TheRateBoxIsReadAfreshAtEachLoad)
-{
-    modGenes::MutationRate = 1.0;
-    window.mutationRate = QStringLiteral("0");
-    writeFile(path("tree.gen"), joinLines(distinctRecords(12)));
-    ScriptedRandom random({}, 0.5F);
-    clsGenSeq genSeq;
-
-    genSeq.Load(path("tree.gen"));
-
-    EXPECT_EQ(modGenes::MutationRate, 0.0);
-    EXPECT_EQ(random.log.find("SDS"), std::string::npos) << "a trait mutated at rate 0";
-    EXPECT_EQ(genSeq.GetGLength(11), -111);
-}
+INSTANTIATE_TEST_SUITE_P(Boxes, GeneFileRateBoxTest,
+    testing::Values(RateBoxCase { "NotANumberKeepsThePreviousRate", "abc", 1.0, everyTraitMutating(12), 500 },
+        RateBoxCase { "ZeroIsReadAfresh", "0", 0.0, repeat("S" + repeat("D", 8), 12), -111 }),
+    CaseNames::testName);
 
 } // namespace

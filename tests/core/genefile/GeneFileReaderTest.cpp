@@ -5,6 +5,7 @@
 #include "core/genefile/GeneFileWriter.h"
 #include "core/platform/RuntimeError.h"
 #include "program/clsGenSeq.h"
+#include "support/CaseNames.h"
 #include "support/GeneFileTest.h"
 #include "support/ScriptedRandom.h"
 
@@ -12,10 +13,11 @@
 
 #include <functional>
 #include <optional>
-#include <ostream>
 #include <variant>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 class GeneFileReaderTest : public GeneFileTest {
 protected:
@@ -38,9 +40,21 @@ protected:
     ScriptedRandom random { {}, 0.99F };
 };
 
-TEST_F(GeneFileReaderTest, ReadsTwelveRecordsInRecordOrder)
+struct LineEnds {
+    const char* name;
+    // The end of line i.
+    const char* (*end)(int i);
+};
+
+class GeneFileLineEndsTest : public GeneFileReaderTest, public testing::WithParamInterface<LineEnds> { };
+
+TEST_P(GeneFileLineEndsTest, ReadsTwelveRecordsInRecordOrder)
 {
-    writeFile(path("tree.gen"), joinLines(distinctRecords(12)));
+    const QStringList lines = distinctRecords(12);
+    QByteArray bytes;
+    for (int i = 0; i < lines.size(); ++i)
+        bytes += lines[i].toLatin1() + GetParam().end(i);
+    writeFile(path("tree.gen"), bytes);
     clsGenSeq genSeq;
 
     genSeq.Load(path("tree.gen"));
@@ -49,22 +63,10 @@ TEST_F(GeneFileReaderTest, ReadsTwelveRecordsInRecordOrder)
         expectDistinct(genSeq, gene);
 }
 
-TEST_F(GeneFileReaderTest, ReadsLinesEndedByABareLfOrMixedEnds)
-{
-    const QStringList lines = distinctRecords(12);
-    QByteArray bytes;
-    for (int i = 0; i < lines.size(); ++i)
-        bytes += lines[i].toLatin1() + (i % 2 == 0 ? "\n" : "\r\n");
-    for (const QByteArray& file : { joinLines(lines, "\n"), bytes }) {
-        writeFile(path("tree.gen"), file);
-        clsGenSeq genSeq;
-
-        genSeq.Load(path("tree.gen"));
-
-        for (qint16 gene = 0; gene < 12; ++gene)
-            expectDistinct(genSeq, gene);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Ends, GeneFileLineEndsTest,
+    testing::Values(LineEnds { "CrLf", [](int) { return "\r\n"; } }, LineEnds { "BareLf", [](int) { return "\n"; } },
+        LineEnds { "Mixed", [](int i) { return i % 2 == 0 ? "\n" : "\r\n"; } }),
+    CaseNames::testName);
 
 TEST_F(GeneFileReaderTest, ANameWithNoFileChangesNothing)
 {
@@ -183,11 +185,6 @@ struct LocalePair {
     QLocale reader;
 };
 
-void PrintTo(const LocalePair& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
 class GeneFileAcrossLocalesTest : public GeneFileReaderTest, public testing::WithParamInterface<LocalePair> {
 protected:
     ~GeneFileAcrossLocalesTest() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
@@ -217,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(Locales, GeneFileAcrossLocalesTest,
     testing::Values(LocalePair { "PointToPoint", point, point }, LocalePair { "PointToComma", point, comma },
         LocalePair { "CommaToPoint", comma, point }, LocalePair { "CommaToComma", comma, comma },
         LocalePair { "ArabicToArabic", arabic, arabic }),
-    [](const testing::TestParamInfo<LocalePair>& info) { return info.param.name; });
+    CaseNames::testName);
 
 // One line of gene 2's record replaced; what it reads as, or the error it raises.
 struct LineCase {
@@ -226,11 +223,6 @@ struct LineCase {
     const char* text;
     std::variant<double, int> expected; // the trait's value, or the error number
 };
-
-void PrintTo(const LineCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 double traitValue(clsGenSeq& genSeq, int lineInRecord)
 {
@@ -312,7 +304,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, GeneFileLineTest,
         LineCase { "AngleTwoSeparators", 1, "1.5.3", RuntimeError::TypeMismatch },
         LineCase { "AngleLetters", 1, "pi", RuntimeError::TypeMismatch },
         LineCase { "AngleTooLarge", 1, "1E+400", RuntimeError::TypeMismatch }),
-    [](const testing::TestParamInfo<LineCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 class GeneFileCommaLocaleLineTest : public GeneFileReaderTest {
 protected:
@@ -404,11 +396,6 @@ struct LongLineCase {
     bool refused;
 };
 
-void PrintTo(const LongLineCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
 class GeneFileLongLineTest : public GeneFileReaderTest, public testing::WithParamInterface<LongLineCase> { };
 
 TEST_P(GeneFileLongLineTest, RefusesLinesBeyond4096Characters)
@@ -440,6 +427,6 @@ TEST_P(GeneFileLongLineTest, RefusesLinesBeyond4096Characters)
 INSTANTIATE_TEST_SUITE_P(Lengths, GeneFileLongLineTest,
     testing::Values(LongLineCase { "AtTheLimit", 8, 4096, false }, LongLineCase { "OneOver", 8, 4097, true },
         LongLineCase { "EmptyLineOneOver", 9, 4097, true }, LongLineCase { "Huge", 100, 1 << 20, true }),
-    [](const testing::TestParamInfo<LongLineCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 } // namespace

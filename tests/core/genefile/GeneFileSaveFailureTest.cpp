@@ -3,31 +3,27 @@
 #include "core/genefile/GeneFileWriter.h"
 #include "core/platform/RuntimeError.h"
 #include "program/clsGenSeq.h"
+#include "support/CaseNames.h"
 #include "support/GeneFileTest.h"
 #include "support/ScopedTmpfs.h"
 #include "support/UnblockedCall.h"
 
 #include <functional>
 #include <optional>
-#include <ostream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
+using CaseNames::PrintTo;
+
 class GeneFileSaveFailureTest : public GeneFileTest {
 protected:
     // Saves a fresh genetic code and gives the error it raised.
     static std::optional<RuntimeError> saveError(const QString& name)
     {
-        clsGenSeq genSeq;
-        try {
-            GeneFileWriter::Save(genSeq.Code(), name);
-        } catch (const RuntimeError& error) {
-            return error;
-        }
-        return std::nullopt;
+        return errorRaisedBy([&] { GeneFileWriter::Save(clsGenSeq().Code(), name); });
     }
 };
 
@@ -38,11 +34,6 @@ struct RefusedName {
     int number;
     const char* text;
 };
-
-void PrintTo(const RefusedName& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 class GeneFileRefusedNameTest : public GeneFileSaveFailureTest, public testing::WithParamInterface<RefusedName> { };
 
@@ -91,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Names, GeneFileRefusedNameTest,
                 return folder + "/a.gen";
             },
             RuntimeError::PathFileAccess, "Too many levels of symbolic links" }),
-    [](const testing::TestParamInfo<RefusedName>& info) { return info.param.name; });
+    CaseNames::testName);
 
 TEST_F(GeneFileSaveFailureTest, AFifoIsRefusedWithoutBlocking)
 {
@@ -115,14 +106,23 @@ TEST_F(GeneFileSaveFailureTest, AFifoIsRefusedWithoutBlocking)
     EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
 }
 
-TEST_F(GeneFileSaveFailureTest, AFullFileSystemLeavesTheOldFileIntact)
-{
-    ScopedTmpfs tmpfs(64);
-    if (!tmpfs.mounted())
-        GTEST_SKIP() << tmpfs.refusal().toStdString();
+// An old file alone on a small file system of its own; without one the test is skipped.
+class GeneFileOnTmpfsTest : public GeneFileSaveFailureTest {
+protected:
+    void SetUp() override
+    {
+        if (!tmpfs.mounted())
+            GTEST_SKIP() << tmpfs.refusal().toStdString();
+        writeFile(name, old);
+    }
+
+    ScopedTmpfs tmpfs { 64 };
     const QString name = tmpfs.path() + "/tree.gen";
     const QByteArray old = joinLines({ "old", "contents" });
-    writeFile(name, old);
+};
+
+TEST_F(GeneFileOnTmpfsTest, AFullFileSystemLeavesTheOldFileIntact)
+{
     // Fill the file system to the brim.
     QFile filler(tmpfs.path() + "/filler");
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
@@ -140,14 +140,8 @@ TEST_F(GeneFileSaveFailureTest, AFullFileSystemLeavesTheOldFileIntact)
     EXPECT_EQ(entries(tmpfs.path()), before);
 }
 
-TEST_F(GeneFileSaveFailureTest, AReadOnlyFileSystemLeavesTheOldFileIntact)
+TEST_F(GeneFileOnTmpfsTest, AReadOnlyFileSystemLeavesTheOldFileIntact)
 {
-    ScopedTmpfs tmpfs(64);
-    if (!tmpfs.mounted())
-        GTEST_SKIP() << tmpfs.refusal().toStdString();
-    const QString name = tmpfs.path() + "/tree.gen";
-    const QByteArray old = joinLines({ "old", "contents" });
-    writeFile(name, old);
     ASSERT_TRUE(tmpfs.remountReadOnly());
 
     for (const QString& target : { name, tmpfs.path() + "/new.gen" }) {

@@ -3,15 +3,17 @@
 #include "core/genefile/GeneFileWriter.h"
 
 #include "program/clsGenSeq.h"
+#include "support/CaseNames.h"
 #include "support/GeneFileTest.h"
 
 #include <QLocale>
 
-#include <ostream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 class GeneFileWriterTest : public GeneFileTest { };
 
@@ -69,11 +71,6 @@ struct LocaleCase {
     const char* angleLine;
 };
 
-void PrintTo(const LocaleCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
 class GeneFileWriterLocaleTest : public GeneFileTest, public testing::WithParamInterface<LocaleCase> {
 protected:
     ~GeneFileWriterLocaleTest() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
@@ -100,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Locales, GeneFileWriterLocaleTest,
         // Regression: the Arabic separator is no single byte and was written as "?", so the file
         // no longer read back.
         LocaleCase { "ArabicSeparatorWrittenAsPoint", QLocale(QLocale::Arabic, QLocale::Egypt), "1.5707950592041" }),
-    [](const testing::TestParamInfo<LocaleCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 TEST_F(GeneFileWriterTest, WritesUntouchedGenesWithTheirInitialValuesAndFillsTheirSlots)
 {

@@ -76,7 +76,6 @@ TEST_P(ReadTest, TakesTheRateAndTheSourceItIsGiven)
     EXPECT_EQ(shared.log, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ReadTest, testing::ValuesIn(readCases),
-    [](const testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, ReadTest, testing::ValuesIn(readCases), CaseNames::testName);
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/genetics/Breeding.h"
 #include "core/platform/RuntimeError.h"
 #include "support/CaseNames.h"
+#include "support/ErrorNumber.h"
 #include "support/RandomLog.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestCodes.h"
@@ -69,18 +70,12 @@ TEST_P(BreedTest, GivesTheChildItsDrawsAndParentsMake)
     EXPECT_EQ(random.log, c.log);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, BreedTest, testing::ValuesIn(breedCases),
-    [](const testing::TestParamInfo<BreedCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, BreedTest, testing::ValuesIn(breedCases), CaseNames::testName);
 
 TEST(BreedRate, FarBelowSinglePrecisionOverflowsAtTheFirstTest)
 {
     ScriptedRandom random({}, 0.5F);
-    try {
-        Breeding::breed(-1e39, random, { testCode(1) });
-        ADD_FAILURE() << "no error";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number(), RuntimeError::Overflow);
-    }
+    EXPECT_EQ(errorOf([&] { Breeding::breed(-1e39, random, { testCode(1) }); }), RuntimeError::Overflow);
     EXPECT_EQ(random.log, "SD");
 }
 

@@ -1,5 +1,6 @@
 #include "core/genetics/clsGene.h"
 
+#include "support/CaseNames.h"
 #include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(Draws, RandomTraitTest,
         Expected { "JustBelowHalf", 0.5F - 0x1p-24F, 499, 8, 2.0 * (0.5 - 0x1p-24) * 3.1415901184082031, 127, false },
         Expected {
             "LargestBelowOne", largestBelowOne, 999, 16, 2.0 * (1.0 - 0x1p-24) * 3.1415901184082031, 255, true }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 TEST(clsGeneTest, AngleUsesTheSinglePrecisionConstantNotPi)
 {

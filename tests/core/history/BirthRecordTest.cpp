@@ -1,5 +1,7 @@
 #include "core/history/BirthRecord.h"
 
+#include "support/CaseNames.h"
+
 #include <gtest/gtest.h>
 #include <string>
 
@@ -60,8 +62,7 @@ TEST_P(BirthRecordDescribe, SaysHowThePictureCameToBe)
     EXPECT_EQ(GetParam().birth.altText(8).toStdString(), GetParam().altText);
 }
 
-INSTANTIATE_TEST_SUITE_P(Births, BirthRecordDescribe, testing::ValuesIn(describeCases),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Births, BirthRecordDescribe, testing::ValuesIn(describeCases), CaseNames::testName);
 
 TEST(BirthRecord, BreedingWithoutParentsOrAtRateOneIsRandomAndKeepsNoParents)
 {

@@ -1,6 +1,7 @@
 #include "core/history/RunHistory.h"
 
 #include "core/genefile/GeneFileWriter.h"
+#include "support/CaseNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,8 +65,7 @@ TEST_P(RunHistorySavedBy, NamesTheSaverOnlyWhileTheFileHoldsItsSave)
     EXPECT_EQ(history.savedBy(path(QStringLiteral("a.gen"))), GetParam().savedBy);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, RunHistorySavedBy, testing::ValuesIn(savedCases),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, RunHistorySavedBy, testing::ValuesIn(savedCases), CaseNames::testName);
 
 TEST_F(RunHistoryTest, AFileNoPictureSavedHasNoSaver)
 {

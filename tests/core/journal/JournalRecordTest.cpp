@@ -1,5 +1,6 @@
 #include "core/journal/JournalRecord.h"
 
+#include "support/CaseNames.h"
 #include "support/TestCodes.h"
 
 #include <QJsonArray>
@@ -64,8 +65,7 @@ TEST_P(JournalRecordBirth, APictureReadsBackAsItWasWritten)
     EXPECT_EQ(objectOf(line).value(QStringLiteral("event")).toString(), copy ? u"reopened" : u"opened");
 }
 
-INSTANTIATE_TEST_SUITE_P(Births, JournalRecordBirth, testing::ValuesIn(birthCases),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Births, JournalRecordBirth, testing::ValuesIn(birthCases), CaseNames::testName);
 
 struct DamagedTrait {
     const char* name;
@@ -101,8 +101,7 @@ TEST_P(JournalRecordDamage, ATraitThatDoesNotFitItsTypeDoesNotRead)
     EXPECT_FALSE(JournalRecord::pictureOf(record).has_value());
 }
 
-INSTANTIATE_TEST_SUITE_P(Traits, JournalRecordDamage, testing::ValuesIn(damagedTraits),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Traits, JournalRecordDamage, testing::ValuesIn(damagedTraits), CaseNames::testName);
 
 TEST(JournalRecord, ElevenGenesDoNotRead)
 {

@@ -1,6 +1,7 @@
 #include "core/journal/RunJournal.h"
 
 #include "core/journal/JournalRecord.h"
+#include "support/CaseNames.h"
 #include "support/TestCodes.h"
 
 #include <QFile>
@@ -115,8 +116,7 @@ TEST_P(RunJournalCut, KeepsWhatCameBeforeTheDamage)
     EXPECT_EQ(run.ending, cut.ending);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Journals, RunJournalCut, testing::ValuesIn(cuts), [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Journals, RunJournalCut, testing::ValuesIn(cuts), CaseNames::testName);
 
 TEST_F(RunJournalTest, AFifoIsNeverOpenedAndReadsAsDamaged)
 {

@@ -3,6 +3,7 @@
 #include "core/platform/Conversions.h"
 
 #include "core/platform/RuntimeError.h"
+#include "support/CaseNames.h"
 #include "support/ErrorNumber.h"
 
 #include <QLocale>
@@ -43,6 +44,11 @@ QLocale commaLocale()
     return QLocale(QLocale::German, QLocale::Germany);
 }
 
+// A table whose rows are read in the locale makeLocale gives.
+template <typename Row, QLocale (*makeLocale)()> class InLocale : public testing::TestWithParam<Row> {
+    ScopedLocale m_locale { makeLocale() };
+};
+
 constexpr double maxDouble = std::numeric_limits<double>::max();
 constexpr double minSubnormal = std::numeric_limits<double>::denorm_min();
 
@@ -61,11 +67,6 @@ struct NumberRow {
 void PrintTo(const NumberRow& row, std::ostream* out)
 {
     *out << '"' << (row.text.size() > 40 ? row.text.substr(0, 40) + "..." : row.text) << '"';
-}
-
-std::string nameOf(const testing::TestParamInfo<NumberRow>& info)
-{
-    return info.param.name;
 }
 
 // Reads every row as the one grammar says, and checks that the numeric-text test agrees.
@@ -89,9 +90,7 @@ void expectGrammar(const NumberRow& row, Conv::Separator separator)
     }
 }
 
-class PointLocaleGrammar : public testing::TestWithParam<NumberRow> {
-    ScopedLocale m_locale { pointLocale() };
-};
+class PointLocaleGrammar : public InLocale<NumberRow, pointLocale> { };
 
 TEST_P(PointLocaleGrammar, ReadsExactlyTheNumbers)
 {
@@ -147,11 +146,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, PointLocaleGrammar,
         NumberRow { "Currency", "$5", std::nullopt }, NumberRow { "Parentheses", "(5)", std::nullopt },
         NumberRow { "NonAsciiDigits", "\u0661\u0662", std::nullopt },
         NumberRow { "NewlineAround", "5\n", std::nullopt }),
-    nameOf);
+    CaseNames::testName);
 
-class CommaLocaleGrammar : public testing::TestWithParam<NumberRow> {
-    ScopedLocale m_locale { commaLocale() };
-};
+class CommaLocaleGrammar : public InLocale<NumberRow, commaLocale> { };
 
 TEST_P(CommaLocaleGrammar, ReadsExactlyTheNumbers)
 {
@@ -166,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, CommaLocaleGrammar,
         NumberRow { "GroupSeparator", "1.000", std::nullopt },
         NumberRow { "GroupedWithDecimal", "1.000,5", std::nullopt }, NumberRow { "TwoCommas", "1,000,5", std::nullopt },
         NumberRow { "Letters", "abc", std::nullopt }),
-    nameOf);
+    CaseNames::testName);
 
 class PointOrCommaGrammar : public testing::TestWithParam<NumberRow> { };
 
@@ -187,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, PointOrCommaGrammar,
         NumberRow { "PointThenComma", "1.5,2", std::nullopt }, NumberRow { "CommaThenPoint", "1,5.2", std::nullopt },
         NumberRow { "TwoPoints", "1.5.2", std::nullopt }, NumberRow { "LoneComma", ",", std::nullopt },
         NumberRow { "Letters", "x", std::nullopt }),
-    nameOf);
+    CaseNames::testName);
 
 TEST(NumericText, FollowsTheLocaleOnly)
 {
@@ -198,40 +195,43 @@ TEST(NumericText, FollowsTheLocaleOnly)
 
 TEST(NumericText, TypeMismatchNamesTheText)
 {
-    try {
-        Conv::toDouble(QStringLiteral("abc"));
-        FAIL() << "no error";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number(), RuntimeError::TypeMismatch);
-        EXPECT_EQ(error.concerns().toStdString(), "\"abc\"");
+    const std::optional<RuntimeError> error = errorRaisedBy([] { Conv::toDouble(QStringLiteral("abc")); });
+    ASSERT_TRUE(error.has_value()) << "no error";
+    EXPECT_EQ(error->number(), RuntimeError::TypeMismatch);
+    EXPECT_EQ(error->concerns().toStdString(), "\"abc\"");
+}
+
+// Expects convert to raise error, or to raise none and give value.
+template <typename Value, typename Convert> void expectConverted(Convert convert, Value value, int error)
+{
+    EXPECT_EQ(errorOf(convert), error);
+    if (error == 0) {
+        EXPECT_EQ(convert(), value);
     }
 }
 
-// A text and the 16-bit integer it reads as, or the error it raises.
-struct Int16TextRow {
+// A text and the value it reads as, or the error it raises.
+template <typename Value> struct TextRow {
     std::string name;
     std::string text;
-    int value;
+    Value value;
     int error;
 };
 
-void PrintTo(const Int16TextRow& row, std::ostream* out)
+template <typename Value> void PrintTo(const TextRow<Value>& row, std::ostream* out)
 {
     *out << '"' << row.text << '"';
 }
 
-class TextToInt16 : public testing::TestWithParam<Int16TextRow> {
-    ScopedLocale m_locale { pointLocale() };
-};
+// The 16-bit integer a text reads as.
+using Int16TextRow = TextRow<int>;
+
+class TextToInt16 : public InLocale<Int16TextRow, pointLocale> { };
 
 TEST_P(TextToInt16, RoundsHalvesToEvenWithinRange)
 {
     const Int16TextRow& row = GetParam();
-    const QString text = QString::fromStdString(row.text);
-    EXPECT_EQ(errorOf([&] { Conv::toInt16(text); }), row.error);
-    if (row.error == 0) {
-        EXPECT_EQ(Conv::toInt16(text), row.value);
-    }
+    expectConverted([text = QString::fromStdString(row.text)] { return Conv::toInt16(text); }, row.value, row.error);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, TextToInt16,
@@ -254,7 +254,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, TextToInt16,
         Int16TextRow { "Empty", "", 0, RuntimeError::TypeMismatch },
         Int16TextRow { "BeyondDouble", "1e309", 0, RuntimeError::TypeMismatch },
         Int16TextRow { "Comma", "1,5", 0, RuntimeError::TypeMismatch }),
-    [](const testing::TestParamInfo<Int16TextRow>& info) { return info.param.name; });
+    CaseNames::testName);
 
 TEST(TextToInt16InCommaLocale, ReadsTheCommaAndEitherWithPointOrComma)
 {
@@ -266,13 +266,10 @@ TEST(TextToInt16InCommaLocale, ReadsTheCommaAndEitherWithPointOrComma)
 
 TEST(TextToInt16Overflow, NamesTheText)
 {
-    try {
-        Conv::toInt16(QStringLiteral("32768"));
-        FAIL() << "no error";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number(), RuntimeError::Overflow);
-        EXPECT_EQ(error.concerns().toStdString(), "\"32768\"");
-    }
+    const std::optional<RuntimeError> error = errorRaisedBy([] { Conv::toInt16(QStringLiteral("32768")); });
+    ASSERT_TRUE(error.has_value()) << "no error";
+    EXPECT_EQ(error->number(), RuntimeError::Overflow);
+    EXPECT_EQ(error->concerns().toStdString(), "\"32768\"");
 }
 
 // A double and the 16-bit integer it rounds to, or the error it raises.
@@ -294,10 +291,7 @@ class DoubleToInt16 : public testing::TestWithParam<Int16DoubleRow> { };
 TEST_P(DoubleToInt16, RoundsHalvesToEvenWithinRange)
 {
     const Int16DoubleRow& row = GetParam();
-    EXPECT_EQ(errorOf([&] { Conv::toInt16(row.value); }), row.error);
-    if (row.error == 0) {
-        EXPECT_EQ(Conv::toInt16(row.value), row.expected);
-    }
+    expectConverted([&] { return Conv::toInt16(row.value); }, row.expected, row.error);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, DoubleToInt16,
@@ -318,33 +312,17 @@ INSTANTIATE_TEST_SUITE_P(Rows, DoubleToInt16,
         Int16DoubleRow { "NotANumber", std::numeric_limits<double>::quiet_NaN(), 0, RuntimeError::Overflow },
         Int16DoubleRow { "Infinity", std::numeric_limits<double>::infinity(), 0, RuntimeError::Overflow },
         Int16DoubleRow { "NegativeInfinity", -std::numeric_limits<double>::infinity(), 0, RuntimeError::Overflow }),
-    [](const testing::TestParamInfo<Int16DoubleRow>& info) { return info.param.name; });
+    CaseNames::testName);
 
-// A text and the Boolean it reads as, or the error it raises.
-struct BoolRow {
-    std::string name;
-    std::string text;
-    bool value;
-    int error;
-};
+// The Boolean a text reads as.
+using BoolRow = TextRow<bool>;
 
-void PrintTo(const BoolRow& row, std::ostream* out)
-{
-    *out << '"' << row.text << '"';
-}
-
-class TextToBool : public testing::TestWithParam<BoolRow> {
-    ScopedLocale m_locale { pointLocale() };
-};
+class TextToBool : public InLocale<BoolRow, pointLocale> { };
 
 TEST_P(TextToBool, ReadsWordsAndNumbers)
 {
     const BoolRow& row = GetParam();
-    const QString text = QString::fromStdString(row.text);
-    EXPECT_EQ(errorOf([&] { Conv::toBool(text); }), row.error);
-    if (row.error == 0) {
-        EXPECT_EQ(Conv::toBool(text), row.value);
-    }
+    expectConverted([text = QString::fromStdString(row.text)] { return Conv::toBool(text); }, row.value, row.error);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, TextToBool,
@@ -362,7 +340,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, TextToBool,
         BoolRow { "TrailingDigit", "True1", false, RuntimeError::TypeMismatch },
         BoolRow { "Hashed", "#TRUE#", false, RuntimeError::TypeMismatch },
         BoolRow { "CommaInPointLocale", "0,5", false, RuntimeError::TypeMismatch }),
-    [](const testing::TestParamInfo<BoolRow>& info) { return info.param.name; });
+    CaseNames::testName);
 
 TEST(TextToBoolInCommaLocale, ReadsTheLocaleSeparatorAndEitherWithPointOrComma)
 {
@@ -449,7 +427,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, FormD,
         FormDRow { "SmallExponent", 0.000001, "1E-06" }, FormDRow { "NegativeSmallExponent", -2.5e-7, "-2.5E-07" },
         FormDRow { "ThreeDigitNegativeExponent", 1e-100, "1E-100" },
         FormDRow { "SmallestSubnormal", minSubnormal, "4.94065645841247E-324" }),
-    [](const testing::TestParamInfo<FormDRow>& info) { return info.param.name; });
+    CaseNames::testName);
 
 // Regression: rounded up to 15 digits, the largest doubles were written beyond the double range,
 // so a genetic code file saved with such an angle did not read back.

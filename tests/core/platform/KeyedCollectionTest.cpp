@@ -3,6 +3,7 @@
 #include "core/platform/KeyedCollection.h"
 
 #include "core/platform/RuntimeError.h"
+#include "support/CaseNames.h"
 #include "support/ErrorNumber.h"
 
 #include <algorithm>
@@ -124,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, RemoveByPosition,
         RemoveRow { "Zero", 0, { "0", "1", "2", "3" }, RuntimeError::SubscriptOutOfRange },
         RemoveRow { "Negative", -1, { "0", "1", "2", "3" }, RuntimeError::SubscriptOutOfRange },
         RemoveRow { "PastTheEnd", 5, { "0", "1", "2", "3" }, RuntimeError::SubscriptOutOfRange }),
-    [](const testing::TestParamInfo<RemoveRow>& info) { return info.param.name; });
+    CaseNames::testName);
 
 TEST(KeyedCollection, RemovingFromEmptyIsError9)
 {

@@ -2,6 +2,8 @@
 
 #include "core/platform/RuntimeError.h"
 
+#include "support/CaseNames.h"
+
 #include <gtest/gtest.h>
 #include <string>
 
@@ -37,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, StandardText,
         StandardTextRow { "PathNotFound", 76, "Path not found" },
         StandardTextRow { "KeyAlreadyUsed", 457, "This key is already associated with an element of this collection" },
         StandardTextRow { "Unknown", 1234, "Application-defined or object-defined error" }),
-    [](const testing::TestParamInfo<StandardTextRow>& info) { return info.param.name; });
+    CaseNames::testName);
 
 struct FactoryRow {
     std::string name;
@@ -70,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Factory,
         FactoryRow { "TypeMismatch", RuntimeError::typeMismatch(), 13, "Type mismatch (error 13)" },
         FactoryRow {
             "InputPastEndOfFile", RuntimeError::inputPastEndOfFile(), 62, "Input past end of file (error 62)" }),
-    [](const testing::TestParamInfo<FactoryRow>& info) { return info.param.name; });
+    CaseNames::testName);
 
 TEST(RuntimeErrorMessage, AddsWhatItConcerns)
 {

@@ -5,16 +5,18 @@
 
 #include "core/album/ThumbnailWork.h"
 #include "core/genefile/GeneFileWriter.h"
+#include "support/CaseNames.h"
 #include "support/RenderTesting.h"
 
 #include <QCryptographicHash>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <sys/stat.h>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 // What the work leaves in the cache.
 enum class Kept { Thumbnail, InMemory, FailureNote, Nothing };
@@ -26,11 +28,6 @@ struct CacheCase {
     void (*prepare)(const QString& file, ThumbnailCache& cache, const QString& root);
     Kept kept;
 };
-
-void PrintTo(const CacheCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 void writeCacheTestBytes(const QString& fileName, const QByteArray& bytes)
 {
@@ -149,6 +146,6 @@ INSTANTIATE_TEST_SUITE_P(Files, ThumbnailCacheTest,
             },
             Kept::FailureNote },
         CacheCase { "RemovedBeforeRead", 128, [](const QString&, ThumbnailCache&, const QString&) {}, Kept::Nothing }),
-    [](const testing::TestParamInfo<CacheCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 } // namespace

@@ -1,10 +1,22 @@
-# Shared by the real-window tests, which source it: driving the program's windows on an X server with xdotool.
-# The sourcing script sets $name (its name in messages) and $work (its working folder) first.
+# Shared by the real-window tests, which source it and begin with begin_test: driving the program's windows on an X
+# server with xdotool.
 
-# The program keeps its journals and settings under the working folder, never in the user's own folders.
-XDG_DATA_HOME=$work/data
-XDG_CONFIG_HOME=$work/config
-export XDG_DATA_HOME XDG_CONFIG_HOME
+# Starts the test with the program at path $1: the test is named after its script, works in a folder of its own,
+# which is the current folder, and takes its screenshots into $shot there.
+begin_test() {
+    set -u
+    program=$(realpath "$1")
+    name=$(basename "$0" .sh)
+    work=$(mktemp -d)
+    shot=$work/screen.png
+    # The program keeps its journals and settings under the working folder, never in the user's own folders.
+    XDG_DATA_HOME=$work/data
+    XDG_CONFIG_HOME=$work/config
+    export XDG_DATA_HOME XDG_CONFIG_HOME
+    trap finish EXIT
+    trap 'exit 1' INT TERM HUP
+    cd "$work" || fail "cannot enter $work"
+}
 
 fail() {
     echo "$name: $*" >&2
@@ -26,8 +38,36 @@ finish() {
         rm -rf "$work"
     fi
 }
-trap finish EXIT
-trap 'exit 1' INT TERM HUP
+
+# Ends the test as passed: its working folder goes.
+pass() {
+    passed=yes
+    echo "$name: passed"
+}
+
+# Waits up to $1 seconds for the command that follows to succeed; the status is the command's at the end.
+wait_until() {
+    tenths=$(($1 * 10))
+    shift
+    waited=0
+    until "$@"; do
+        [ "$waited" -lt "$tenths" ] || return 1
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+}
+
+# Whether the number the command after $1 prints is $1 or more.
+at_least() {
+    least=$1
+    shift
+    [ "$("$@")" -ge "$least" ] 2>/dev/null
+}
+
+# Whether no window titled $1 is shown.
+window_gone() {
+    ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
+}
 
 # Twips to pixels, rounded as the program rounds its layouts.
 px() {
@@ -41,6 +81,19 @@ window_titled() {
 
 focus() {
     xdotool windowfocus --sync "$1" || fail "could not give window $1 the keyboard focus"
+}
+
+# Windows open where the server puts them, over the main window: this puts window $1 at screen position $2,$3.
+move_window() {
+    xdotool windowmove --sync "$1" "$2" "$3" || fail "could not move window $1 to $2,$3"
+}
+
+# Presses key $2 in window $1 and sets $shown to the window titled $3 that it must show.
+press_for_window() {
+    focus "$1"
+    xdotool key --clearmodifiers "$2" || fail "could not press $2"
+    shown=$(window_titled "$3")
+    [ -n "$shown" ] || fail "$2 showed no window \"$3\""
 }
 
 # Clicks button $3 at the middle of a control laid out at LEFT TOP WIDTH HEIGHT twips ($4..$7) in a client area
@@ -59,7 +112,7 @@ type_into() {
 
 # Writes $1, a genetic code file whose trunk is all that is drawn: gene 0 500 twips up, 8 pixels wide, in a
 # colour nothing else uses (red 30, green 160, blue 220: #1EA0DC); gene 1 done. The other genes are valid values
-# written as the program writes them.
+# written as the program writes them, so that the program saves the same code as the same bytes.
 trunk_colour='#1EA0DC'
 write_trunk_file() {
     {
@@ -67,16 +120,19 @@ write_trunk_file() {
         printf '%s\r\n' 0.5 0 255 0 True True 300 4 ""
         gene=2
         while [ "$gene" -le 11 ]; do
-            printf '%s\r\n' "0.$gene" $((gene * 20)) $((250 - gene * 20)) $((gene * 10)) False True \
-                $((100 + gene * 50)) 2 ""
+            draw=False
+            [ $((gene % 2)) = 0 ] && draw=True
+            # Angle, blue, green, red, Done, Draw, length, width, the empty line.
+            printf '%s\r\n' "$((gene / 10)).$((gene % 10))5" $((gene * 20)) $((250 - gene * 20)) $((gene * 10)) False \
+                $draw $((100 + gene * 50)) $((gene + 1)) ""
             gene=$((gene + 1))
         done
     } >"$1"
     [ "$(wc -l <"$1")" -eq 108 ] || fail "the genetic code file $1 written by the test does not have 108 lines"
 }
 
-# Starts the program with the arguments given; its process ID lands in $work/pid and, once it has ended, its status
-# in $work/status.
+# Starts the program with the arguments given and waits for its main window, $main (see main_window); its process ID
+# lands in $work/pid and, once it has ended, its status in $work/status.
 start_program() {
     rm -f "$work/pid" "$work/status"
     (
@@ -86,27 +142,33 @@ start_program() {
         echo $? >"$work/status.part"
         mv "$work/status.part" "$work/status"
     ) 2>/dev/null &
-    waited=0
-    while [ ! -s "$work/pid" ] && [ "$waited" -lt 50 ]; do
-        sleep 0.1
-        waited=$((waited + 1))
-    done
+    wait_until 5 test -s "$work/pid"
+    main_window
 }
 
 # Waits up to 5 seconds for the program to end; fails saying it was still running after $1.
 wait_for_end() {
-    waited=0
-    while [ ! -e "$work/status" ] && [ "$waited" -lt 50 ]; do
-        sleep 0.1
-        waited=$((waited + 1))
-    done
-    [ -e "$work/status" ] || fail "the program was still running 5 seconds after $1"
+    wait_until 5 test -e "$work/status" || fail "the program was still running 5 seconds after $1"
 }
 
 # Waits up to 5 seconds for the program to end, then checks that it ended with status 0.
 expect_ended_with_0() {
     wait_for_end "$1"
     [ "$(cat "$work/status")" -eq 0 ] || fail "the program ended with status $(cat "$work/status"), not 0"
+}
+
+# Chooses File > Exit with its access keys in the main window.
+choose_file_exit() {
+    focus "$main"
+    xdotool key --clearmodifiers alt+f || fail "could not press Alt+F in the main window"
+    xdotool key e || fail "could not press E in the File menu"
+}
+
+# Ends the test through File > Exit: the program must end at once, with status 0.
+exit_through_file_menu() {
+    choose_file_exit
+    expect_ended_with_0 "File > Exit"
+    pass
 }
 
 # The main window, and in $menu the height of its menu bar above the client area.
@@ -126,25 +188,50 @@ open_at_rate_0() {
     click_control "$main" "$menu" 1 120 600 975 375
 }
 
+# Ticks the Parent box of picture window $1.
+tick_parent() {
+    focus "$1"
+    click_control "$1" 0 1 240 1200 1095 375
+}
+
 # Starts the program in the current folder and opens the trunk's file as picture 0, whose window is $picture.
 start_with_trunk_picture() {
     write_trunk_file trunk.gen
     start_program
-    main_window
     open_at_rate_0 trunk.gen
     picture=$(window_titled 0)
     [ -n "$picture" ] || fail "Open with the file's name showed no picture window \"0\""
 }
 
-# Chooses the item with access key $1 in the main window's Pictures menu.
+# Chooses the item with access key $1 in the main window's Pictures menu, which must show the window titled $2.
 pictures_menu() {
     focus "$main"
     xdotool key --clearmodifiers alt+p || fail "could not press Alt+P"
     sleep 0.3
     xdotool key "$1" || fail "could not press $1 in the Pictures menu"
+    [ -n "$(window_titled "$2")" ] || fail "the Pictures menu's $1 showed no window \"$2\""
 }
 
 # The colour of screen pixel $1,$2 in the screenshot $shot, as #RRGGBB.
 pixel() {
     convert "$shot" -crop "1x1+$1+$2" +repage -depth 8 txt:- | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1
+}
+
+# Shows picture window $1 at screen position $2,$3, where nothing covers it, takes the screenshot $shot, and sets
+# $left and $top to where its drawing (picDraw) starts on the screen.
+screenshot_picture() {
+    move_window "$1" "$2" "$3"
+    xdotool windowraise "$1" || fail "could not raise window $1"
+    focus "$1"
+    sleep 0.3
+    import -window root "$shot" || fail "could not take a screenshot"
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    left=$((X + $(px 1440)))
+    top=$((Y + $(px 120)))
+}
+
+# The colour of the trunk $1 twips down the drawing of the picture last screenshot_picture took: the trunk stands
+# 850 twips across it.
+trunk_pixel() {
+    pixel $((left + $(px 850))) $((top + $(px "$1")))
 }

@@ -3,6 +3,7 @@
 #include "ui/album/AlbumWindow.h"
 
 #include "core/genefile/GeneFileWriter.h"
+#include "support/CaseNames.h"
 #include "support/TestCodes.h"
 #include "support/WindowTesting.h"
 #include "ui/album/AlbumView.h"
@@ -15,9 +16,10 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 class AlbumWindowTest : public testing::Test {
 protected:
@@ -98,11 +100,6 @@ struct SortCase {
     QStringList order;
 };
 
-void PrintTo(const SortCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
 class AlbumSortTest : public AlbumWindowTest, public testing::WithParamInterface<SortCase> { };
 
 TEST_P(AlbumSortTest, OrdersTheFilesTheDamagedOneLastByLikeness)
@@ -121,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Orders, AlbumSortTest,
         SortCase { "NewestFirst", &AlbumWindow::S_DateModified, 0, { "broken", "a", "c", "b" } },
         SortCase { "FromTheFirstOutwards", &AlbumWindow::S_Likeness, 0, { "a", "b", "c", "broken" } },
         SortCase { "FromTheLastOutwards", &AlbumWindow::S_Likeness, 3, { "c", "a", "b", "broken" } }),
-    [](const testing::TestParamInfo<SortCase>& info) { return info.param.name; });
+    CaseNames::testName);
 
 TEST_F(AlbumWindowTest, TheFilterKeepsTheNamesThatHoldTheTypedText)
 {

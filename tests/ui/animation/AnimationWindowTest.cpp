@@ -209,7 +209,7 @@ TEST_F(AnimationWindowTest, AFrameTooBigIsRefusedBeforeReplacingIsAsked)
 
     EXPECT_TRUE(takeErrorBox().startsWith(u"Out of memory (error 7)"));
     EXPECT_EQ(takeErrorBox(), QString());
-    EXPECT_EQ(contents(path(QStringLiteral("big.webp"))), QByteArray("old"));
+    EXPECT_EQ(readFile(path(QStringLiteral("big.webp"))), QByteArray("old"));
 }
 
 TEST_F(AnimationWindowTest, ALongExportShowsItsProgressAndCancelledLeavesNothing)

@@ -1,6 +1,7 @@
 #include "ui/dialogs/Dialogs.h"
 
 #include "core/platform/Twips.h"
+#include "support/CaseNames.h"
 #include "support/WindowTesting.h"
 #include "ui/dialogs/AboutAuthor.h"
 #include "ui/dialogs/AboutCorvane.h"
@@ -40,10 +41,7 @@ struct DialogLayout {
     std::vector<Control> controls;
 };
 
-void PrintTo(const DialogLayout& layout, std::ostream* os)
-{
-    *os << layout.name;
-}
+using CaseNames::PrintTo;
 
 template <typename Dialog>
 DialogLayout layoutOf(const char* name, const char* caption, int width, int height, bool fixedSize, const char* button,
@@ -138,6 +136,18 @@ protected:
         GetParam().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog()));
     }
+
+    // After hide, the dialog is hidden and kept, not destroyed.
+    void expectHiddenAndKept(const std::function<void()>& hide) const
+    {
+        const QPointer<DialogWindow> before = &dialog();
+
+        hide();
+        WindowTesting::flushDeletions();
+
+        ASSERT_FALSE(before.isNull());
+        EXPECT_FALSE(before->isVisible());
+    }
 };
 
 TEST_P(DialogTest, CaptionAndClientSize)
@@ -216,40 +226,25 @@ TEST_P(DialogTest, ShownTwiceStaysOneWindow)
 TEST_P(DialogTest, ButtonHidesTheDialogAndKeepsIt)
 {
     showAndWait();
-    const QPointer<DialogWindow> before = &dialog();
     ASSERT_NE(button(), nullptr);
 
-    QTest::mouseClick(button(), Qt::LeftButton);
-    WindowTesting::flushDeletions();
-
-    ASSERT_FALSE(before.isNull());
-    EXPECT_FALSE(before->isVisible());
+    expectHiddenAndKept([this] { QTest::mouseClick(button(), Qt::LeftButton); });
 }
 
 TEST_P(DialogTest, EnterPressesTheButton)
 {
     showAndWait();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog()));
-    const QPointer<DialogWindow> before = &dialog();
 
-    QTest::keyClick(&dialog(), Qt::Key_Return);
-    WindowTesting::flushDeletions();
-
-    ASSERT_FALSE(before.isNull());
-    EXPECT_FALSE(before->isVisible());
+    expectHiddenAndKept([this] { QTest::keyClick(&dialog(), Qt::Key_Return); });
 }
 
 TEST_P(DialogTest, EscapeHidesTheDialogAndKeepsIt)
 {
     showAndWait();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog()));
-    const QPointer<DialogWindow> before = &dialog();
 
-    QTest::keyClick(&dialog(), Qt::Key_Escape);
-    WindowTesting::flushDeletions();
-
-    ASSERT_FALSE(before.isNull());
-    EXPECT_FALSE(before->isVisible());
+    expectHiddenAndKept([this] { QTest::keyClick(&dialog(), Qt::Key_Escape); });
 }
 
 TEST_P(DialogTest, ClosedThroughItsFrameIsDestroyedAndShownAnew)
@@ -268,7 +263,6 @@ TEST_P(DialogTest, ClosedThroughItsFrameIsDestroyedAndShownAnew)
     EXPECT_TRUE(shown().front()->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, DialogTest, testing::ValuesIn(layouts()),
-    [](const testing::TestParamInfo<DialogLayout>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Dialogs, DialogTest, testing::ValuesIn(layouts()), CaseNames::testName);
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ui/dialogs/Logos.h"
 
+#include "support/CaseNames.h"
+
 #include <QImage>
 #include <QSet>
 
@@ -8,15 +10,12 @@
 
 namespace {
 
+using CaseNames::PrintTo;
+
 struct Logo {
     const char* name;
     std::function<QImage()> draw;
 };
-
-void PrintTo(const Logo& logo, std::ostream* os)
-{
-    *os << logo.name;
-}
 
 const Logo logos[] = { { "Vantrell", Logos::Vantrell }, { "Corvane", Logos::Corvane } };
 
@@ -49,8 +48,7 @@ TEST_P(LogoTest, DrawnTheSameEveryTime)
     EXPECT_EQ(GetParam().draw(), GetParam().draw());
 }
 
-INSTANTIATE_TEST_SUITE_P(Logos, LogoTest, testing::ValuesIn(logos),
-    [](const testing::TestParamInfo<Logo>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Logos, LogoTest, testing::ValuesIn(logos), CaseNames::testName);
 
 TEST(LogosTest, TheTwoLogosDiffer)
 {

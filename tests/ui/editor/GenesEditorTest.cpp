@@ -149,8 +149,7 @@ TEST_P(GenesEditorKeyTest, TheKeysDoWhatTheySay)
     EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), GetParam().focus);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, GenesEditorKeyTest, testing::ValuesIn(keyCases),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, GenesEditorKeyTest, testing::ValuesIn(keyCases), CaseNames::testName);
 
 TEST_F(GenesEditorTest, TheWheelStepsTheCellUnderItInOneStep)
 {
@@ -266,7 +265,7 @@ TEST_F(GenesEditorTest, SaveAsWritesTheEditedCodeAndRevertGoesBack)
     emit dialog->fileSelected(path(QStringLiteral("edited.gen")));
     GeneticCode edited = picture(0)->GenCode().Code();
     edited[0].Length = 250;
-    EXPECT_EQ(contents(path(QStringLiteral("edited.gen"))), GeneFileWriter::Contents(edited));
+    EXPECT_EQ(readFile(path(QStringLiteral("edited.gen"))), GeneFileWriter::Contents(edited));
     emit dialog->fileSelected(path(QStringLiteral("missing/edited.gen")));
     EXPECT_TRUE(takeErrorBox().contains(u"missing/edited.gen"));
     dialog->close();

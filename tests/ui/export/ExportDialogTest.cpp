@@ -125,7 +125,7 @@ TEST_P(ExportDialogFormatTest, WritesTheFormatItsSuffixNames)
     const QString name = path(QString::fromLatin1(GetParam().fileName));
     exportTo(dialog, name);
     EXPECT_EQ(takeErrorBox(), QString());
-    EXPECT_TRUE(contents(name).startsWith(GetParam().start));
+    EXPECT_TRUE(readFile(name).startsWith(GetParam().start));
 }
 
 INSTANTIATE_TEST_SUITE_P(Suffixes, ExportDialogFormatTest,
@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Suffixes, ExportDialogFormatTest,
         FormatCase { "UpperPng", "TREE.PNG", "\x89PNG\r\n" }, FormatCase { "Svg", "tree.svg", "<?xml" },
         FormatCase { "MixedSvg", "tree.sVg", "<?xml" }, FormatCase { "Pdf", "tree.pdf", "%PDF-" },
         FormatCase { "UpperPdf", "tree.PDF", "%PDF-" }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 TEST_F(ExportDialogTest, ScaleOneWithoutSmoothEdgesIsTheWindowPixelForPixel)
 {
@@ -208,8 +208,8 @@ TEST_P(ExportDialogReplaceTest, AnExistingFileIsReplacedOnlyOnYes)
     QTest::mouseClick(question->button(GetParam().answer), Qt::LeftButton);
     WindowTesting::flushDeletions();
 
-    EXPECT_EQ(contents(name).startsWith("<?xml"), GetParam().replaced);
-    EXPECT_EQ(contents(name) == "old contents", !GetParam().replaced);
+    EXPECT_EQ(readFile(name).startsWith("<?xml"), GetParam().replaced);
+    EXPECT_EQ(readFile(name) == "old contents", !GetParam().replaced);
     // Told No, the user can choose another name.
     EXPECT_EQ(shown<ExportDialog>() != nullptr, !GetParam().replaced);
     EXPECT_EQ(takeErrorBox(), QString());
@@ -217,7 +217,7 @@ TEST_P(ExportDialogReplaceTest, AnExistingFileIsReplacedOnlyOnYes)
 
 INSTANTIATE_TEST_SUITE_P(Answers, ExportDialogReplaceTest,
     testing::Values(ReplaceCase { "Yes", QMessageBox::Yes, true }, ReplaceCase { "No", QMessageBox::No, false }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 struct FailureCase {
     const char* name;
@@ -288,7 +288,7 @@ INSTANTIATE_TEST_SUITE_P(Failures, ExportDialogFailureTest,
                 return mounted + "/tree.png";
             },
             "Read-only file system (error 75) in \"%1\"" }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 TEST_F(ExportDialogTest, AnImageOverTheBoundIsRefusedBeforeAnythingIsAsked)
 {
@@ -306,7 +306,7 @@ TEST_F(ExportDialogTest, AnImageOverTheBoundIsRefusedBeforeAnythingIsAsked)
     EXPECT_TRUE(refusal.startsWith(u"Out of memory (error 7)")) << refusal.toStdString();
     EXPECT_TRUE(refusal.contains(u"the largest scale that fits is 12")) << refusal.toStdString();
     EXPECT_EQ(shown<QMessageBox>(), nullptr);
-    EXPECT_EQ(contents(name), QByteArray());
+    EXPECT_EQ(readFile(name), QByteArray());
     EXPECT_EQ(shown<ExportDialog>(), dialog);
 }
 
@@ -369,13 +369,13 @@ TEST_P(ExportDialogFlagsTest, TheExportIsDrawnAsTheWindowWasAfterTheGenesMenuCha
     ASSERT_NE(dialog, nullptr);
     exportTo(dialog, path(QStringLiteral("tree.svg")));
 
-    EXPECT_EQ(readSvg(contents(path(QStringLiteral("tree.svg")))).lines.size(), GetParam().lines);
+    EXPECT_EQ(readSvg(readFile(path(QStringLiteral("tree.svg")))).lines.size(), GetParam().lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(GenesMenu, ExportDialogFlagsTest,
     testing::Values(GenesMenuCase { "DoneUnticked", PictureCodes::wideTreeDoneAt(5), true, 31 },
         GenesMenuCase { "DrawTicked", PictureCodes::wideTreeWithHiddenTrunk(), false, 4095 }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 TEST_F(ExportDialogTest, BrowseFillsTheFileBoxFromASaveDialog)
 {

@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Settings, PictureClipboardSettingsTest,
         // 60 x 560 twips.
         SettingsCase { "WholeTreeAtThree", { 3, Drawing::Frame::WholeTree, true }, { 12, 112 }, true },
         SettingsCase { "WholeTreeAtOneSharp", { 1, Drawing::Frame::WholeTree, false }, { 4, 38 }, false }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 TEST_F(PictureClipboardTest, DrawsWithTheFlagsItIsGivenNotTheGenesMenus)
 {

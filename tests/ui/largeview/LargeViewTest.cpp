@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, LargeViewSizeTest,
     testing::Values(SizeCase { "Large", { 1000, 900 }, false }, SizeCase { "Wide", { 900, 250 }, false },
         SizeCase { "Tall", { 200, 700 }, false }, SizeCase { "Small", { 60, 50 }, false },
         SizeCase { "WholeTree", { 452, 420 }, true }, SizeCase { "WholeTreeWide", { 800, 300 }, true }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 TEST_F(LargeViewTest, IsDrawnAsThePictureWasAfterTheGenesMenuChanged)
 {
@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, LargeViewClosingTest,
         ClosingCase { "DoneInThePictureWindow",
             [](frmObject* form, LargeView*) { QTest::mouseClick(form->btnDone, Qt::LeftButton); }, false },
         ClosingCase { "ThePictureWindowsCloseBox", [](frmObject* form, LargeView*) { form->close(); }, false }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 TEST_F(LargeViewTest, ItsMenuSwitchesTheFrameCopiesAndExports)
 {

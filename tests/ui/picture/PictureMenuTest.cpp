@@ -93,7 +93,7 @@ TEST_P(PictureMenuItemTest, ChoosingAnItemDoesIt)
 INSTANTIATE_TEST_SUITE_P(Items, PictureMenuItemTest,
     testing::Values(MenuItemCase { "CopyPicture", 0 }, MenuItemCase { "ExportPicture", 1 },
         MenuItemCase { "ViewLarge", 2 }, MenuItemCase { "EditGenes", 3 }, MenuItemCase { "BreedFromThis", 4 }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 struct ShortcutCase {
     const char* name;
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Focus, PictureShortcutTest,
             "ViewLargeFromParent", [](frmObject* form) -> QWidget* { return form->cbxParent; }, Qt::CTRL | Qt::Key_L },
         ShortcutCase { "ViewLargeFromTheNameBox", nameBox, Qt::CTRL | Qt::Key_L },
         ShortcutCase { "EditGenesFromTheNameBox", nameBox, Qt::CTRL | Qt::Key_G }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 struct NameBoxCase {
     const char* name;
@@ -175,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(Selection, NameBoxCopyTest,
         NameBoxCase { "AllSelected", QStringLiteral("tree.gen"), 0, QStringLiteral("tree.gen"), false },
         NameBoxCase { "NothingSelected", QStringLiteral("tree.gen"), -1, {}, true },
         NameBoxCase { "EmptyBox", QString(), -1, {}, true }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 TEST_F(PictureMenuTest, ADoubleClickOnTheDrawingViewsItLarge)
 {

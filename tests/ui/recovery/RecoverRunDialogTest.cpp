@@ -2,6 +2,8 @@
 
 #include "core/journal/Journal.h"
 #include "core/journal/JournalFolder.h"
+#include "support/CaseNames.h"
+#include "support/FileTesting.h"
 #include "support/OpenTesting.h"
 #include "support/ScopedTmpfs.h"
 #include "support/TestCodes.h"
@@ -61,16 +63,10 @@ protected:
         return texts;
     }
 
-    static QByteArray bytesOf(const QString& file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
     // Changes line index (from 0) of the journal at path.
     static void changeLine(const QString& path, int index, const std::function<void(QByteArray& line)>& change)
     {
-        QList<QByteArray> lines = bytesOf(path).split('\n');
+        QList<QByteArray> lines = readFile(path).split('\n');
         change(lines[index]);
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -119,13 +115,13 @@ TEST_P(RecoverRunNewerRun, TheNewestRunThatCanBeRecoveredIsSelected)
 INSTANTIATE_TEST_SUITE_P(Runs, RecoverRunNewerRun,
     testing::Values(
         NewerRun { "EveryPictureClosed", 2, { 0, 1 }, false }, NewerRun { "DamagedAtItsFirstPicture", 1, {}, true }),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseNames::testName);
 
 TEST_F(RecoverRunTest, RecoverReopensThePicturesOpenAtTheRunsEndAsCopies)
 {
     RecoverRunDialog* dialog = showDialog();
     dialog->list()->setCurrentItem(dialog->list()->topLevelItem(1));
-    const QByteArray before = bytesOf(dialog->runs()[1].path);
+    const QByteArray before = readFile(dialog->runs()[1].path);
     QTest::mouseClick(dialog->recoverButton(), Qt::LeftButton);
     ASSERT_EQ(modObject::Objects.count(), 2);
     const struct {
@@ -142,7 +138,7 @@ TEST_F(RecoverRunTest, RecoverReopensThePicturesOpenAtTheRunsEndAsCopies)
         EXPECT_NE(window(copy.id), nullptr);
     }
     // Recovering reads the journal and never writes it.
-    EXPECT_EQ(bytesOf(JournalFolder::readAll(runs, journal.path())[1].path), before);
+    EXPECT_EQ(readFile(JournalFolder::readAll(runs, journal.path())[1].path), before);
 }
 
 TEST_F(RecoverRunTest, OpenAllReopensClosedPicturesToo)

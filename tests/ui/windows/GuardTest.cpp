@@ -1,6 +1,7 @@
 #include "ui/windows/Guard.h"
 
 #include "core/platform/RuntimeError.h"
+#include "support/CaseNames.h"
 #include "support/WindowTesting.h"
 
 #include <QMessageBox>
@@ -15,6 +16,8 @@
 #include <stdexcept>
 
 namespace {
+
+using CaseNames::PrintTo;
 
 using testing::HasSubstr;
 
@@ -49,11 +52,6 @@ struct NamedError {
     const char* shows;
 };
 
-void PrintTo(const NamedError& error, std::ostream* os)
-{
-    *os << error.name;
-}
-
 const NamedError namedErrors[] = {
     { "Overflow", [] { return RuntimeError::overflow(QStringLiteral("(picture ID past 32767)")); },
         "Overflow (error 6) (picture ID past 32767)" },
@@ -86,8 +84,7 @@ TEST_P(GuardNamesError, ShowsTheErrorInABoxAndReturns)
     EXPECT_EQ(box->parentWidget(), &parent);
 }
 
-INSTANTIATE_TEST_SUITE_P(Errors, GuardNamesError, testing::ValuesIn(namedErrors),
-    [](const testing::TestParamInfo<NamedError>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Errors, GuardNamesError, testing::ValuesIn(namedErrors), CaseNames::testName);
 
 TEST_F(GuardTest, HandlerThatSucceedsShowsNothing)
 {

@@ -1,5 +1,7 @@
 #include "ui/windows/WindowPlacement.h"
 
+#include "support/CaseNames.h"
+
 #include <gtest/gtest.h>
 #include <string>
 
@@ -42,8 +44,7 @@ const PlacementCase placementCases[] = {
     { "MoreThanTheScreenHolds", { 0, 0, 640, 480 }, { 0, 0, 188, 100 }, { 217, 153 }, 20, 6 },
 };
 
-INSTANTIATE_TEST_SUITE_P(Screens, WindowPlacementTest, testing::ValuesIn(placementCases),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Screens, WindowPlacementTest, testing::ValuesIn(placementCases), CaseNames::testName);
 
 TEST(WindowPlacement, TheFirstWindowStandsRightOfTheMainWindowAtItsTop)
 {
