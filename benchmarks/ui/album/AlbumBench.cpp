@@ -57,7 +57,7 @@ FullTreeFolder& fullTrees()
 std::unique_ptr<AlbumWindow> openAlbum(const QString& cacheHome)
 {
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome));
-    auto window = std::make_unique<AlbumWindow>(fullTrees().codes.path(), AlbumWindow::Commands {});
+    auto window = std::make_unique<AlbumWindow>(fullTrees().codes.path(), RunCommands {});
     window->show();
     return window;
 }
