@@ -1,7 +1,9 @@
 // vantrell-icon: draws the program's icon from a genetic code file at build time, so the icon is a Vantrell picture.
 // Usage: vantrell-icon CODE OUTPUT SIZE; OUTPUT is PNG, or SVG when it ends in .svg.
 
+#include "core/drawing/FrameGeometry.h"
 #include "core/drawing/PictureFrame.h"
+#include "core/drawing/PicturePainting.h"
 #include "core/export/PictureRender.h"
 #include "core/export/SvgCompactor.h"
 #include "core/files/ReplaceFile.h"
@@ -25,7 +27,7 @@ void paintIcon(QPainter& painter, const GeneticCode& code, int size)
     const double margin = size / 16.0;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setTransform(Drawing::fitInto(frame, QRectF(0, 0, size, size).adjusted(margin, margin, -margin, -margin)));
-    Drawing::paintPicture(painter, code, {}, frame, Qt::transparent, false);
+    Drawing::paintPicture(painter, code, {}, { frame, false }, Qt::transparent);
 }
 
 QByteArray png(const GeneticCode& code, int size)

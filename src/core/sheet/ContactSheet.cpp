@@ -1,5 +1,9 @@
 #include "core/sheet/ContactSheet.h"
 
+#include "core/drawing/FrameGeometry.h"
+#include "core/drawing/PicturePainting.h"
+#include "core/export/RasterRender.h"
+#include "core/export/VectorRender.h"
 #include "core/files/FileError.h"
 #include "core/files/ReplaceFile.h"
 #include "core/platform/ParallelRun.h"
@@ -118,7 +122,7 @@ QByteArray pdfSheet(
             const GeneticCode& code = entries[i].code;
             const QPoint at = layout.picture(i).topLeft();
             painter.setTransform(Drawing::twipsToDevice(frames[i], scale) * QTransform::fromTranslate(at.x(), at.y()));
-            Drawing::paintPicture(painter, code, settings.flags, frames[i], settings.options.background, true);
+            Drawing::paintPicture(painter, code, settings.flags, { frames[i], true }, settings.options.background);
         }
         painter.resetTransform();
         paintLabels(painter, layout, entries, settings);

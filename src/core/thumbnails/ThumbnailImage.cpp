@@ -1,6 +1,6 @@
 #include "core/thumbnails/ThumbnailImage.h"
 
-#include "core/export/PictureRender.h"
+#include "core/export/RasterRender.h"
 #include "core/platform/RuntimeError.h"
 
 #include <QBuffer>

@@ -1,8 +1,9 @@
 #include "ui/editor/GenePreview.h"
 
+#include "core/drawing/FrameGeometry.h"
+#include "core/drawing/PicturePainting.h"
 #include "core/drawing/WindowBackground.h"
 #include "core/editing/GeneEdits.h"
-#include "core/export/PictureRender.h"
 #include "core/platform/RuntimeError.h"
 #include "core/platform/Twips.h"
 
@@ -83,7 +84,8 @@ void GenePreview::drawFaded(const Layer& layer)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setTransform(Drawing::fitInto(m_shownFrame, QRectF(QPointF(0, 0), QSizeF(layer.pixels))));
-    Drawing::paintPicture(painter, code, m_flags, m_shownFrame, m_background, layer.frame == Drawing::Frame::Window);
+    Drawing::paintPicture(
+        painter, code, m_flags, { m_shownFrame, layer.frame == Drawing::Frame::Window }, m_background);
     painter.resetTransform();
     QColor veil = m_background;
     veil.setAlphaF(FadingVeil);
@@ -99,8 +101,8 @@ void GenePreview::drawHighlight()
     QPainter painter(&m_shown);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setTransform(Drawing::fitInto(m_shownFrame, QRectF(QPointF(0, 0), QSizeF(m_shown.size()))));
-    Drawing::paintPicture(painter, onlyGene(m_edits.code(), m_gene, m_flags), { m_flags.useDone, true }, m_shownFrame,
-        Qt::transparent, m_fadedFor.frame == Drawing::Frame::Window);
+    Drawing::paintPicture(painter, onlyGene(m_edits.code(), m_gene, m_flags), { m_flags.useDone, true },
+        { m_shownFrame, m_fadedFor.frame == Drawing::Frame::Window }, Qt::transparent);
 }
 
 void GenePreview::paintEvent(QPaintEvent*)

@@ -1,6 +1,6 @@
 #include "ui/export/PictureDrag.h"
 
-#include "core/export/PictureRender.h"
+#include "core/export/RasterRender.h"
 #include "core/files/ReplaceFile.h"
 #include "core/genefile/GeneFileWriter.h"
 #include "core/platform/RuntimeError.h"

@@ -2,6 +2,7 @@
 
 #include "core/drawing/WindowBackground.h"
 #include "core/export/PictureRender.h"
+#include "core/export/RasterRender.h"
 #include "core/export/SvgCompactor.h"
 #include "core/files/ReplaceFile.h"
 #include "core/genefile/GeneFileWriter.h"
