@@ -71,4 +71,16 @@ QImage renderCell(const GeneticCode& code, Flags flags, QSize pixels, qreal devi
     return image;
 }
 
+QImage paintedImage(
+    QSize pixels, const QColor& background, const ImageUse& use, const std::function<void(QPainter&)>& paint)
+{
+    QImage image = newImage(pixels, imageFormatFor(background), use);
+    image.fill(background);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paint(painter);
+    painter.end();
+    return image;
+}
+
 } // namespace Drawing

@@ -1,5 +1,6 @@
 #pragma once
-// A picture as an image: at a scale for export, fitted into a view, or drawn by coverage into a cell.
+// A picture as an image: at a scale for export, fitted into a view, or drawn by coverage into a cell; and an image of
+// any scene painted by a callback.
 
 #include "core/drawing/DrawFlags.h"
 #include "core/drawing/PictureFrame.h"
@@ -11,6 +12,10 @@
 #include <QImage>
 #include <QRectF>
 #include <QSize>
+
+#include <functional>
+
+class QPainter;
 
 namespace Drawing {
 
@@ -41,5 +46,9 @@ QImage renderFitted(const GeneticCode& code, Flags flags, const ViewOptions& vie
 // shows it: drawn by the share of each pixel the pens cover rather than by a painter, several times faster for a small
 // picture of thousands of segments, and to the eye the same as renderFitted.
 QImage renderCell(const GeneticCode& code, Flags flags, QSize pixels, qreal devicePixelRatio, const QColor& background);
+
+// An image of pixels filled with background, then painted by paint, smooth. Error 7 as newImage.
+QImage paintedImage(
+    QSize pixels, const QColor& background, const ImageUse& use, const std::function<void(QPainter&)>& paint);
 
 } // namespace Drawing

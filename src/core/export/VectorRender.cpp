@@ -4,11 +4,13 @@
 #include "core/drawing/PicturePainting.h"
 #include "core/drawing/SvgSurface.h"
 #include "core/drawing/TreeDrawing.h"
+#include "core/export/SvgCompactor.h"
 
 #include <QBuffer>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSvgGenerator>
 
 namespace Drawing {
 
@@ -55,6 +57,26 @@ QByteArray renderPdf(const GeneticCode& code, Flags flags, const RenderOptions& 
         paintPicture(painter, code, flags, { frame, false }, options.background);
     }
     return buffer.data();
+}
+
+QByteArray paintedSvg(QSize size, const QRectF& viewBox, const QColor& background, const QString& title,
+    const std::function<void(QPainter&)>& paint)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setResolution(VectorDotsPerInch);
+        generator.setSize(size);
+        generator.setViewBox(viewBox);
+        generator.setTitle(title);
+        QPainter painter(&generator);
+        if (background.alpha() > 0)
+            painter.fillRect(viewBox, background);
+        paint(painter);
+    }
+    return SvgCompactor::compact(buffer.data());
 }
 
 } // namespace Drawing

@@ -1,4 +1,4 @@
-// The bound on an image's memory: the largest scale that fits, and the refusal of an image over it.
+// The bound on an image's memory: the largest scale that fits, and the one refusal of every image over it.
 
 #include "core/drawing/FrameGeometry.h"
 #include "core/drawing/TreeDrawing.h"
@@ -8,6 +8,8 @@
 #include "support/CaseNames.h"
 #include "support/PictureCodes.h"
 #include "support/SvgReading.h"
+
+#include <QPainter>
 
 #include <gtest/gtest.h>
 #include <string>
@@ -83,5 +85,34 @@ TEST(ImageMemoryTest, AnImageNoScaleFitsAdvisesTheWindowsFrame)
         EXPECT_TRUE(error.message().endsWith(u"no scale fits; the window's frame does)")) << error.what();
     }
 }
+
+struct ImageUseCase {
+    const char* name;
+    Drawing::ImageUse use;
+    const char* says;
+};
+
+class ImageUseRefusalTest : public testing::TestWithParam<ImageUseCase> { };
+
+// Refused before any memory is asked for, in the words every image shares, with the advice only where there is one.
+TEST_P(ImageUseRefusalTest, SaysTheSizeTheMemoryTheUseAndTheAdvice)
+{
+    try {
+        Drawing::paintedImage(QSize(20000, 8000), backdrop, GetParam().use, [](QPainter&) { FAIL() << "painted"; });
+        FAIL() << "an image over 512 MB was made";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), RuntimeError::OutOfMemory);
+        EXPECT_EQ(error.message(), QString::fromUtf8(GetParam().says));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Uses, ImageUseRefusalTest,
+    testing::Values(ImageUseCase { "FamilyTree", { "image of the family tree", "export it as SVG" },
+                        "Out of memory (error 7) (a 20000 x 8000 pixel image of the family tree needs 610 MB of image "
+                        "memory, more than the 512 MB allowed; export it as SVG)" },
+        ImageUseCase { "SheetWithoutAdvice", { "sheet", {} },
+            "Out of memory (error 7) (a 20000 x 8000 pixel sheet needs 610 MB of image memory, more than the 512 MB "
+            "allowed)" }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

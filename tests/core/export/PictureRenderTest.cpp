@@ -248,6 +248,31 @@ TEST(PictureRenderTest, SvgOfTheFullWideTreeStaysSmall)
     EXPECT_LT(svg.size(), 400 * 1024);
 }
 
+// A scene painted as SVG, the family tree's, is sized at 100 % as a picture's SVG is, on its background if it has one.
+TEST(PictureRenderTest, PaintedSvgIsSizedAsAPicturesSvgAndFilledUnlessTransparent)
+{
+    const auto painted = [](const QColor& background) {
+        return readSvg(Drawing::paintedSvg(
+            QSize(300, 200), QRectF(0, 0, 300, 200), background, QStringLiteral("Scene"), [](QPainter&) {}));
+    };
+    const SvgDrawing opaque = painted(paleGrey);
+    EXPECT_NEAR(opaque.width.chopped(2).toDouble() * 96 / 25.4, 300, 0.01);
+    EXPECT_NEAR(opaque.height.chopped(2).toDouble() * 96 / 25.4, 200, 0.01);
+    EXPECT_EQ(opaque.viewBox, QRectF(0, 0, 300, 200));
+    EXPECT_EQ(opaque.rectangleFills, QStringList { paleGrey.name() });
+    EXPECT_EQ(painted(Qt::transparent).rectangleFills, QStringList());
+}
+
+TEST(PictureRenderTest, AnImageThatCannotBeEncodedIsRefused)
+{
+    try {
+        Drawing::encodePng(QImage());
+        FAIL() << "an empty image was encoded";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), RuntimeError::PathFileAccess);
+    }
+}
+
 struct SuffixCase {
     const char* name;
     const char* fileName;
