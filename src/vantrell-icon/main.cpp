@@ -1,18 +1,18 @@
 // vantrell-icon: draws the program's icon from a genetic code file at build time, so the icon is a Vantrell picture.
 // Usage: vantrell-icon CODE OUTPUT SIZE; OUTPUT is PNG, or SVG when it ends in .svg.
 
+#include "core/drawing/FrameGeometry.h"
 #include "core/drawing/PictureFrame.h"
+#include "core/drawing/PicturePainting.h"
 #include "core/export/PictureRender.h"
-#include "core/export/SvgCompactor.h"
+#include "core/export/RasterRender.h"
+#include "core/export/VectorRender.h"
 #include "core/files/ReplaceFile.h"
 #include "core/genefile/ExactRead.h"
 #include "core/platform/RuntimeError.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 
 #include <cstdio>
 
@@ -23,37 +23,20 @@ void paintIcon(QPainter& painter, const GeneticCode& code, int size)
 {
     const QRectF frame = Drawing::frameOf(code, {}, Drawing::Frame::WholeTree);
     const double margin = size / 16.0;
-    painter.setRenderHint(QPainter::Antialiasing);
     painter.setTransform(Drawing::fitInto(frame, QRectF(0, 0, size, size).adjusted(margin, margin, -margin, -margin)));
-    Drawing::paintPicture(painter, code, {}, frame, Qt::transparent, false);
+    Drawing::paintPicture(painter, code, {}, { frame, false }, Qt::transparent);
 }
 
 QByteArray png(const GeneticCode& code, int size)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    paintIcon(painter, code, size);
-    painter.end();
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return buffer.data();
+    return Drawing::encodePng(Drawing::paintedImage(QSize(size, size), Qt::transparent, { QStringLiteral("icon"), {} },
+        [&code, size](QPainter& painter) { paintIcon(painter, code, size); }));
 }
 
 QByteArray svg(const GeneticCode& code, int size)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(size, size));
-    generator.setViewBox(QRect(0, 0, size, size));
-    generator.setTitle(QStringLiteral("Vantrell"));
-    QPainter painter(&generator);
-    paintIcon(painter, code, size);
-    painter.end();
-    return SvgCompactor::compact(buffer.data());
+    return Drawing::paintedSvg(QSize(size, size), QRectF(0, 0, size, size), Qt::transparent, QStringLiteral("Vantrell"),
+        [&code, size](QPainter& painter) { paintIcon(painter, code, size); });
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // vantrell-render's pictures: their sizes, formats and pixels, as the program's own renderer makes them.
 
+#include "core/drawing/FrameGeometry.h"
 #include "core/drawing/PictureFrame.h"
+#include "core/export/RasterRender.h"
 #include "support/CaseNames.h"
 #include "support/RenderTesting.h"
 

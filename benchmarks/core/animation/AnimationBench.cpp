@@ -5,6 +5,7 @@
 #include "core/animation/InBetween.h"
 #include "core/animation/Morph.h"
 #include "core/export/AnimationRender.h"
+#include "core/export/RasterRender.h"
 #include "harness/BenchSummary.h"
 #include "support/PictureCodes.h"
 
@@ -56,8 +57,8 @@ void BM_MorphFrame1000(benchmark::State& state)
     for (auto _ : state) {
         const double t = (frame++ % 60) / 60.0;
         const GeneticCode code = InBetween::code(morph.codes()[0], morph.codes()[1], t);
-        const QImage image = Drawing::renderFittedOver(
-            Drawing::WindowFrame, true, code, morph.flags(), morphView, 1.0, morphBackground, true);
+        const QImage image = Drawing::renderFitted(code, morph.flags(),
+            { .shown = { Drawing::WindowFrame, true }, .pixels = morphView, .background = morphBackground });
         benchmark::DoNotOptimize(image.constBits());
     }
     state.counters["segments"] = 4095;

@@ -1,12 +1,14 @@
 // What a picture costs outside its window: the full wide-pen tree exported as PNG at scale 8 (drawing and
 // encoding apart, the drawing against a bare QPainter loop), as SVG and as PDF, and the large view's redraw.
 
+#include "core/drawing/FrameGeometry.h"
 #include "core/export/PictureRender.h"
+#include "core/export/RasterRender.h"
+#include "core/export/VectorRender.h"
 #include "harness/BareLines.h"
 #include "harness/BenchSummary.h"
 #include "support/PictureCodes.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 
@@ -64,39 +66,39 @@ BENCHMARK(BM_BareQPainterLinesScale8)->Unit(benchmark::kMillisecond)->Repetition
 void BM_ExportPngEncodeScale8(benchmark::State& state)
 {
     const QImage image = Drawing::renderImage(wideTree(), {}, exportOptions);
-    for (auto _ : state) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-        pngBytes = static_cast<double>(buffer.size());
-    }
+    for (auto _ : state)
+        pngBytes = static_cast<double>(Drawing::encodePng(image).size());
     state.counters["bytes"] = pngBytes;
 }
 BENCHMARK(BM_ExportPngEncodeScale8)->Unit(benchmark::kMillisecond);
 
-void BM_ExportSvgScale8(benchmark::State& state)
+void exportVectors(benchmark::State& state, Drawing::Format format, double& bytes)
 {
     for (auto _ : state)
-        svgBytes
-            = static_cast<double>(Drawing::renderSvg(wideTree(), {}, exportOptions, QStringLiteral("Tree")).size());
-    state.counters["bytes"] = svgBytes;
+        bytes = static_cast<double>(
+            Drawing::render(format, wideTree(), {}, exportOptions, QStringLiteral("Tree")).size());
+    state.counters["bytes"] = bytes;
+}
+
+void BM_ExportSvgScale8(benchmark::State& state)
+{
+    exportVectors(state, Drawing::Format::Svg, svgBytes);
 }
 BENCHMARK(BM_ExportSvgScale8)->Unit(benchmark::kMillisecond);
 
 void BM_ExportPdfScale8(benchmark::State& state)
 {
-    for (auto _ : state)
-        pdfBytes
-            = static_cast<double>(Drawing::renderPdf(wideTree(), {}, exportOptions, QStringLiteral("Tree")).size());
-    state.counters["bytes"] = pdfBytes;
+    exportVectors(state, Drawing::Format::Pdf, pdfBytes);
 }
 BENCHMARK(BM_ExportPdfScale8)->Unit(benchmark::kMillisecond);
 
 void redrawLargeView(benchmark::State& state, QSize pixels)
 {
     for (auto _ : state) {
-        const QImage image
-            = Drawing::renderFitted(wideTree(), {}, Drawing::Frame::Window, pixels, 1.0, background, true);
+        const QImage image = Drawing::renderFitted(wideTree(), {},
+            { .shown = Drawing::shownPartOf(wideTree(), {}, Drawing::Frame::Window),
+                .pixels = pixels,
+                .background = background });
         benchmark::DoNotOptimize(image.constBits());
     }
 }

@@ -14,4 +14,9 @@ QRectF frameOf(const GeneticCode& code, Flags flags, Frame frame)
     return bounds.segments() > 0 ? bounds.bounds() : WindowFrame;
 }
 
+ShownPart shownPartOf(const GeneticCode& code, Flags flags, Frame frame)
+{
+    return { frameOf(code, flags, frame), frame == Frame::Window };
+}
+
 } // namespace Drawing

@@ -1,5 +1,6 @@
 #include "core/drawing/SvgSurface.h"
 
+#include "core/drawing/FrameGeometry.h"
 #include "core/drawing/PainterSurface.h"
 #include "core/platform/Twips.h"
 
@@ -10,8 +11,8 @@
 
 namespace {
 
-// The size is given in millimetres at 96 CSS pixels to the inch, so that 100 % shows the picture at its scale.
-constexpr double MillimetresPerPixel = 25.4 / 96.0;
+// The size is given in millimetres, so that 100 % shows the picture at its scale.
+constexpr double MillimetresPerPixel = 25.4 / Drawing::VectorDotsPerInch;
 
 // The shortest text that reads back as the same number.
 template <typename Number> void appendNumber(QByteArray& out, Number value)

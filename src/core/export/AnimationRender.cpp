@@ -1,6 +1,8 @@
 #include "core/export/AnimationRender.h"
 
+#include "core/drawing/FrameGeometry.h"
 #include "core/export/GifAnimation.h"
+#include "core/export/RasterRender.h"
 #include "core/export/WebPAnimation.h"
 #include "core/files/ReplaceFile.h"
 #include "core/platform/RuntimeError.h"

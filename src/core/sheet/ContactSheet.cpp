@@ -1,5 +1,9 @@
 #include "core/sheet/ContactSheet.h"
 
+#include "core/drawing/FrameGeometry.h"
+#include "core/drawing/PicturePainting.h"
+#include "core/export/RasterRender.h"
+#include "core/export/VectorRender.h"
 #include "core/files/FileError.h"
 #include "core/files/ReplaceFile.h"
 #include "core/platform/ParallelRun.h"
@@ -61,19 +65,11 @@ QByteArray pngSheet(const QList<SheetEntry>& entries, const PictureSettings& set
 {
     const int scale = settings.options.scale;
     const SheetLayout layout = layoutOf(pixelFrames(entries, scale), columns, scale);
-    const qint64 bytes = Drawing::imageBytes(layout.size());
-    if (bytes > Drawing::MaxImageBytes)
-        throw RuntimeError(RuntimeError::OutOfMemory, RuntimeError::standardText(RuntimeError::OutOfMemory),
-            QStringLiteral("(a %1 x %2 pixel sheet needs more than the %3 MB of image memory allowed)")
-                .arg(layout.size().width())
-                .arg(layout.size().height())
-                .arg(Drawing::MaxImageBytes / (1024 * 1024)));
-    const bool transparent = settings.options.background.alpha() < 255;
+    const QColor& background = settings.options.background;
     // The same pixel format as each picture's image, so that their rows are copied as they are.
-    QImage sheet(layout.size(), transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    if (sheet.isNull())
-        throw RuntimeError(RuntimeError::OutOfMemory, RuntimeError::standardText(RuntimeError::OutOfMemory));
-    sheet.fill(transparent ? QColor(Qt::transparent) : settings.options.background);
+    const QImage::Format format = Drawing::imageFormatFor(background);
+    QImage sheet = Drawing::newImage(layout.size(), format, { QStringLiteral("sheet"), {} });
+    sheet.fill(format == QImage::Format_RGB32 ? background : QColor(Qt::transparent));
 
     // Each picture drawn on its own as a single PNG would be, into rows of the sheet no other thread touches.
     std::vector<std::exception_ptr> failures(static_cast<std::size_t>(entries.size()));
@@ -93,11 +89,7 @@ QByteArray pngSheet(const QList<SheetEntry>& entries, const PictureSettings& set
     QPainter painter(&sheet);
     paintLabels(painter, layout, entries, settings);
     painter.end();
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (!sheet.save(&buffer, "PNG"))
-        throw RuntimeError(RuntimeError::PathFileAccess, QStringLiteral("The sheet could not be encoded as PNG"));
-    return buffer.data();
+    return Drawing::encodePng(sheet);
 }
 
 QByteArray pdfSheet(
@@ -118,7 +110,7 @@ QByteArray pdfSheet(
             const GeneticCode& code = entries[i].code;
             const QPoint at = layout.picture(i).topLeft();
             painter.setTransform(Drawing::twipsToDevice(frames[i], scale) * QTransform::fromTranslate(at.x(), at.y()));
-            Drawing::paintPicture(painter, code, settings.flags, frames[i], settings.options.background, true);
+            Drawing::paintPicture(painter, code, settings.flags, { frames[i], true }, settings.options.background);
         }
         painter.resetTransform();
         paintLabels(painter, layout, entries, settings);

@@ -1,5 +1,7 @@
 #include "core/sheet/SvgSheet.h"
 
+#include "core/drawing/FrameGeometry.h"
+#include "core/export/VectorRender.h"
 #include "core/sheet/SheetLabels.h"
 #include "core/sheet/SheetLayout.h"
 

@@ -1,9 +1,7 @@
 #include "core/thumbnails/ThumbnailImage.h"
 
 #include "core/export/PictureRender.h"
-#include "core/platform/RuntimeError.h"
-
-#include <QBuffer>
+#include "core/export/RasterRender.h"
 
 namespace ThumbnailImage {
 
@@ -22,11 +20,7 @@ QImage of(const GeneticCode& code, int side, Drawing::Flags flags)
 
 QByteArray png(const QImage& image)
 {
-    QBuffer png;
-    png.open(QIODevice::WriteOnly);
-    if (!image.save(&png, "PNG", PngQuality))
-        throw RuntimeError(RuntimeError::PathFileAccess, QStringLiteral("The image could not be encoded as PNG"));
-    return png.data();
+    return Drawing::encodePng(image, PngQuality);
 }
 
 } // namespace ThumbnailImage

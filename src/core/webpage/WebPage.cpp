@@ -1,6 +1,7 @@
 #include "core/webpage/WebPage.h"
 
 #include "core/export/ExportSettings.h"
+#include "core/export/VectorRender.h"
 #include "core/files/FileError.h"
 #include "core/files/RegularFile.h"
 #include "core/genefile/ExactRead.h"

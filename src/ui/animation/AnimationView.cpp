@@ -2,7 +2,7 @@
 
 #include "core/drawing/PictureFrame.h"
 #include "core/drawing/WindowBackground.h"
-#include "core/export/PictureRender.h"
+#include "core/export/RasterRender.h"
 #include "core/platform/RuntimeError.h"
 #include "core/platform/Twips.h"
 
@@ -45,7 +45,11 @@ void AnimationView::paintEvent(QPaintEvent*)
     const QSize pixels(std::max(1, qRound(width() * ratio)), std::max(1, qRound(height() * ratio)));
     if (m_stale || m_image.size() != pixels || m_image.devicePixelRatio() != ratio) {
         try {
-            m_image = Drawing::renderFittedOver(m_shown, m_clip, m_code, m_flags, pixels, ratio, m_background, true);
+            m_image = Drawing::renderFitted(m_code, m_flags,
+                { .shown = { m_shown, m_clip },
+                    .pixels = pixels,
+                    .devicePixelRatio = ratio,
+                    .background = m_background });
         } catch (const RuntimeError&) {
             // A frame whose tree leaves the drawing's range, or no memory for the image: the last drawing stays.
         }

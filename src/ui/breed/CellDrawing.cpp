@@ -1,6 +1,6 @@
 #include "ui/breed/CellDrawing.h"
 
-#include "core/export/PictureRender.h"
+#include "core/export/RasterRender.h"
 
 #include <exception>
 

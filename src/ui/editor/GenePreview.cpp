@@ -1,8 +1,10 @@
 #include "ui/editor/GenePreview.h"
 
+#include "core/drawing/FrameGeometry.h"
+#include "core/drawing/PicturePainting.h"
 #include "core/drawing/WindowBackground.h"
 #include "core/editing/GeneEdits.h"
-#include "core/export/PictureRender.h"
+#include "core/export/RasterRender.h"
 #include "core/platform/RuntimeError.h"
 #include "core/platform/Twips.h"
 
@@ -74,22 +76,19 @@ void GenePreview::drawFaded(const Layer& layer)
 {
     m_fadedFor = layer;
     m_faded = QImage();
-    QImage image(layer.pixels, QImage::Format_RGB32);
-    if (image.isNull())
-        throw RuntimeError(RuntimeError::OutOfMemory, RuntimeError::standardText(RuntimeError::OutOfMemory));
-    image.fill(m_background);
     const GeneticCode& code = m_edits.code();
     m_shownFrame = Drawing::frameOf(code, m_flags, layer.frame);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setTransform(Drawing::fitInto(m_shownFrame, QRectF(QPointF(0, 0), QSizeF(layer.pixels))));
-    Drawing::paintPicture(painter, code, m_flags, m_shownFrame, m_background, layer.frame == Drawing::Frame::Window);
-    painter.resetTransform();
-    QColor veil = m_background;
-    veil.setAlphaF(FadingVeil);
-    painter.fillRect(image.rect(), veil);
-    painter.end();
-    m_faded = image;
+    const QRectF target(QPointF(0, 0), QSizeF(layer.pixels));
+    m_faded = Drawing::paintedImage(layer.pixels, m_background, { QStringLiteral("preview"), {} },
+        [this, &code, &layer, &target](QPainter& painter) {
+            painter.setTransform(Drawing::fitInto(m_shownFrame, target));
+            Drawing::paintPicture(
+                painter, code, m_flags, { m_shownFrame, layer.frame == Drawing::Frame::Window }, m_background);
+            painter.resetTransform();
+            QColor veil = m_background;
+            veil.setAlphaF(FadingVeil);
+            painter.fillRect(target, veil);
+        });
 }
 
 void GenePreview::drawHighlight()
@@ -99,8 +98,8 @@ void GenePreview::drawHighlight()
     QPainter painter(&m_shown);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setTransform(Drawing::fitInto(m_shownFrame, QRectF(QPointF(0, 0), QSizeF(m_shown.size()))));
-    Drawing::paintPicture(painter, onlyGene(m_edits.code(), m_gene, m_flags), { m_flags.useDone, true }, m_shownFrame,
-        Qt::transparent, m_fadedFor.frame == Drawing::Frame::Window);
+    Drawing::paintPicture(painter, onlyGene(m_edits.code(), m_gene, m_flags), { m_flags.useDone, true },
+        { m_shownFrame, m_fadedFor.frame == Drawing::Frame::Window }, Qt::transparent);
 }
 
 void GenePreview::paintEvent(QPaintEvent*)

@@ -1,5 +1,6 @@
 #include "ui/export/ExportDialog.h"
 
+#include "core/export/RasterRender.h"
 #include "program/Preferences.h"
 #include "ui/windows/Remembered.h"
 

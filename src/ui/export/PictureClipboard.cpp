@@ -1,6 +1,7 @@
 #include "ui/export/PictureClipboard.h"
 
-#include "core/export/PictureRender.h"
+#include "core/export/RasterRender.h"
+#include "core/export/VectorRender.h"
 #include "program/Preferences.h"
 
 #include <QClipboard>

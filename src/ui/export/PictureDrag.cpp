@@ -1,12 +1,12 @@
 #include "ui/export/PictureDrag.h"
 
 #include "core/export/PictureRender.h"
+#include "core/export/RasterRender.h"
 #include "core/files/ReplaceFile.h"
 #include "core/genefile/GeneFileWriter.h"
 #include "core/platform/RuntimeError.h"
 #include "program/Preferences.h"
 
-#include <QBuffer>
 #include <QDrag>
 #include <QMimeData>
 #include <QPixmap>
@@ -35,13 +35,9 @@ std::unique_ptr<QMimeData> pictureData(const GeneticCode& code, Drawing::Flags f
 {
     const ExportSettings& settings = Preferences::current().exportSettings;
     const QImage image = Drawing::renderImage(code, flags, settings.options(settings.transparent));
-    QBuffer png;
-    png.open(QIODevice::WriteOnly);
-    if (!image.save(&png, "PNG"))
-        throw RuntimeError(RuntimeError::PathFileAccess, QStringLiteral("The image could not be encoded as PNG"));
     auto data = std::make_unique<QMimeData>();
     data->setImageData(image);
-    data->setData(QStringLiteral("image/png"), png.data());
+    data->setData(QStringLiteral("image/png"), Drawing::encodePng(image));
     data->setData(QString::fromLatin1(GeneticCodeType), GeneFileWriter::Contents(code));
     return data;
 }

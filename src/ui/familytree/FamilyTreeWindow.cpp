@@ -2,7 +2,8 @@
 
 #include "core/drawing/WindowBackground.h"
 #include "core/export/PictureRender.h"
-#include "core/export/SvgCompactor.h"
+#include "core/export/RasterRender.h"
+#include "core/export/VectorRender.h"
 #include "core/files/ReplaceFile.h"
 #include "core/genefile/GeneFileWriter.h"
 #include "core/history/Lineage.h"
@@ -19,7 +20,6 @@
 #include "ui/windows/Remembered.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -32,7 +32,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -426,39 +425,11 @@ void FamilyTreeWindow::exportTree(const QString& fileName)
             QStringLiteral("(not \"%1\")").arg(QFileInfo(fileName).fileName()));
     completeThumbnails();
     const QRectF source = m_scene->itemsBoundingRect().adjusted(-Spacing, -Spacing, Spacing, Spacing);
-    const QSize size = source.size().toSize();
-    QByteArray bytes;
-    if (format == Drawing::Format::Png) {
-        if (Drawing::imageBytes(size) > Drawing::MaxImageBytes)
-            throw RuntimeError(RuntimeError::OutOfMemory, RuntimeError::standardText(RuntimeError::OutOfMemory),
-                QStringLiteral("(a %1 x %2 pixel image of the family tree is more than the %3 MB allowed; export it "
-                               "as SVG)")
-                    .arg(size.width())
-                    .arg(size.height())
-                    .arg(Drawing::MaxImageBytes / (1024 * 1024)));
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(m_background);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        m_scene->render(&painter, QRectF(QPointF(0, 0), source.size()), source);
-        painter.end();
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-    } else {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setResolution(96);
-        generator.setSize(size);
-        generator.setViewBox(QRectF(QPointF(0, 0), source.size()));
-        generator.setTitle(QStringLiteral("Family Tree"));
-        QPainter painter(&generator);
-        painter.fillRect(QRectF(QPointF(0, 0), source.size()), m_background);
-        m_scene->render(&painter, QRectF(QPointF(0, 0), source.size()), source);
-        painter.end();
-        bytes = SvgCompactor::compact(bytes);
-    }
+    const QRectF target(QPointF(0, 0), source.size());
+    const auto paint = [this, &source, &target](QPainter& painter) { m_scene->render(&painter, target, source); };
+    const QByteArray bytes = format == Drawing::Format::Png
+        ? Drawing::encodePng(Drawing::paintedImage(source.size().toSize(), m_background,
+            { QStringLiteral("image of the family tree"), QStringLiteral("export it as SVG") }, paint))
+        : Drawing::paintedSvg(source.size().toSize(), target, m_background, QStringLiteral("Family Tree"), paint);
     Files::replaceFile(fileName, bytes);
 }

@@ -1,7 +1,7 @@
 #include "ui/largeview/LargeView.h"
 
 #include "core/drawing/WindowBackground.h"
-#include "core/export/PictureRender.h"
+#include "core/export/RasterRender.h"
 #include "core/platform/RuntimeError.h"
 #include "core/platform/Twips.h"
 #include "ui/export/ExportDialog.h"
@@ -90,7 +90,11 @@ void LargeView::paintEvent(QPaintEvent*)
     const Drawn want = wanted();
     if (m_image.isNull() || !(m_drawn == want)) {
         try {
-            m_image = Drawing::renderFitted(m_code, m_flags, want.frame, want.pixels, want.ratio, m_background, true);
+            m_image = Drawing::renderFitted(m_code, m_flags,
+                { .shown = Drawing::shownPartOf(m_code, m_flags, want.frame),
+                    .pixels = want.pixels,
+                    .devicePixelRatio = want.ratio,
+                    .background = m_background });
             m_drawn = want;
         } catch (const RuntimeError&) {
             // No memory for an image of this size: the last drawing stays, stretched over the window.

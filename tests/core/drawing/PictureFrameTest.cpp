@@ -2,9 +2,9 @@
 
 #include "core/drawing/PictureFrame.h"
 
+#include "core/drawing/FrameGeometry.h"
 #include "core/drawing/PainterSurface.h"
 #include "core/drawing/TreeDrawing.h"
-#include "core/export/PictureRender.h"
 #include "support/CaseNames.h"
 #include "support/PictureCodes.h"
 

@@ -3,6 +3,7 @@
 #include "core/export/AnimationRender.h"
 
 #include "core/animation/InBetween.h"
+#include "core/export/RasterRender.h"
 #include "support/AnimationReading.h"
 #include "support/CaseNames.h"
 #include "support/PictureCodes.h"

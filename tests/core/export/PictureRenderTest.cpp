@@ -1,10 +1,13 @@
-// A picture drawn outside its window: sizes, images, SVG and PDF read back, and the image memory bound.
+// A picture drawn outside its window: sizes, images, SVG and PDF read back, and the files' formats.
 
 #include "core/export/PictureRender.h"
 
 #include "core/drawing/ImageSurface.h"
+#include "core/drawing/PicturePainting.h"
 #include "core/drawing/TreeDrawing.h"
+#include "core/export/RasterRender.h"
 #include "core/export/SvgCompactor.h"
+#include "core/export/VectorRender.h"
 #include "core/platform/RuntimeError.h"
 #include "support/CaseNames.h"
 #include "support/PictureCodes.h"
@@ -127,9 +130,10 @@ TEST_P(RenderedTreeTest, CellLooksAsThePainterDrawsTheWholeTreeSmooth)
     const TreeCase& c = GetParam();
     const QSize pixels(160, 160);
     const QImage cell = Drawing::renderCell(c.code, c.flags, pixels, 1.0, paleGrey);
-    const QImage painted
-        = Drawing::renderFitted(c.code, c.flags, Drawing::Frame::WholeTree, pixels, 1.0, paleGrey, true)
-              .convertToFormat(QImage::Format_RGB32);
+    const Drawing::ViewOptions view { .shown = Drawing::shownPartOf(c.code, c.flags, Drawing::Frame::WholeTree),
+        .pixels = pixels,
+        .background = paleGrey };
+    const QImage painted = Drawing::renderFitted(c.code, c.flags, view).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(cell.size(), painted.size());
     double total = 0;
     int far = 0;
@@ -184,7 +188,7 @@ TEST_P(RenderedTreeTest, CompactedAndDirectSvgShowWhatTheGeneratorDraws)
         generator.setSize(QSize(113, 105));
         generator.setViewBox(frame);
         QPainter painter(&generator);
-        Drawing::paintPicture(painter, code, c.flags, frame, paleGrey, false);
+        Drawing::paintPicture(painter, code, c.flags, { frame, false }, paleGrey);
     }
     const QByteArray verbose = buffer.data();
     const QByteArray compact = SvgCompactor::compact(verbose);
@@ -244,6 +248,31 @@ TEST(PictureRenderTest, SvgOfTheFullWideTreeStaysSmall)
     EXPECT_LT(svg.size(), 400 * 1024);
 }
 
+// A scene painted as SVG, the family tree's, is sized at 100 % as a picture's SVG is, on its background if it has one.
+TEST(PictureRenderTest, PaintedSvgIsSizedAsAPicturesSvgAndFilledUnlessTransparent)
+{
+    const auto painted = [](const QColor& background) {
+        return readSvg(Drawing::paintedSvg(
+            QSize(300, 200), QRectF(0, 0, 300, 200), background, QStringLiteral("Scene"), [](QPainter&) {}));
+    };
+    const SvgDrawing opaque = painted(paleGrey);
+    EXPECT_NEAR(opaque.width.chopped(2).toDouble() * 96 / 25.4, 300, 0.01);
+    EXPECT_NEAR(opaque.height.chopped(2).toDouble() * 96 / 25.4, 200, 0.01);
+    EXPECT_EQ(opaque.viewBox, QRectF(0, 0, 300, 200));
+    EXPECT_EQ(opaque.rectangleFills, QStringList { paleGrey.name() });
+    EXPECT_EQ(painted(Qt::transparent).rectangleFills, QStringList());
+}
+
+TEST(PictureRenderTest, AnImageThatCannotBeEncodedIsRefused)
+{
+    try {
+        Drawing::encodePng(QImage());
+        FAIL() << "an empty image was encoded";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.number(), RuntimeError::PathFileAccess);
+    }
+}
+
 struct SuffixCase {
     const char* name;
     const char* fileName;
@@ -269,72 +298,6 @@ INSTANTIATE_TEST_SUITE_P(Names, FormatOfFileNameTest,
         SuffixCase { "Empty", "", std::nullopt }),
     [](const auto& info) { return nameOf(info.param.name); });
 
-TEST(ImageMemoryTest, TheWholeHugeTreeFitsUpToScaleTwelve)
-{
-    const GeneticCode code = PictureCodes::hugeTree();
-    const QRectF frame = Drawing::frameOf(code, {}, Drawing::Frame::WholeTree);
-    ASSERT_EQ(frame, QRectF(-9270, -8520, 20240, 10240));
-    // Scale 12: 16192 x 8192 pixels, 506 MB; scale 13: 17542 x 8875 pixels, 594 MB.
-    EXPECT_EQ(Drawing::largestScaleThatFits(frame), 12);
-    EXPECT_LE(Drawing::imageBytes(Drawing::pixelSize(frame, 12)), Drawing::MaxImageBytes);
-    EXPECT_NO_THROW(Drawing::imageFrame(code, {}, { 12, Drawing::Frame::WholeTree, true, paleGrey }));
-}
-
-struct RefusalCase {
-    const char* name;
-    int scale;
-    const char* says;
-};
-
-class ImageMemoryRefusalTest : public testing::TestWithParam<RefusalCase> { };
-
-TEST_P(ImageMemoryRefusalTest, IsRefusedNamingTheLargestScaleThatFits)
-{
-    const GeneticCode code = PictureCodes::hugeTree();
-    try {
-        Drawing::renderImage(code, {}, { GetParam().scale, Drawing::Frame::WholeTree, true, paleGrey });
-        FAIL() << "an image over 512 MB was made";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number(), RuntimeError::OutOfMemory);
-        EXPECT_EQ(error.message(), QString::fromUtf8(GetParam().says));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Scales, ImageMemoryRefusalTest,
-    testing::Values(RefusalCase { "JustOver", 13,
-                        "Out of memory (error 7) (a 17542 x 8875 pixel image at scale 13 needs 594 MB of image "
-                        "memory, more than the 512 MB allowed; the largest scale that fits is 12)" },
-        RefusalCase { "Largest", 32,
-            "Out of memory (error 7) (a 43179 x 21846 pixel image at scale 32 needs 3598 MB of image memory, more "
-            "than the 512 MB allowed; the largest scale that fits is 12)" }),
-    [](const auto& info) { return nameOf(info.param.name); });
-
-TEST(ImageMemoryTest, VectorsHaveNoSuchBound)
-{
-    const GeneticCode code = PictureCodes::hugeTree();
-    const Drawing::RenderOptions options { 32, Drawing::Frame::WholeTree, true, paleGrey };
-    EXPECT_EQ(readSvg(Drawing::renderSvg(code, {}, options, {})).lines.size(), 3U);
-    EXPECT_TRUE(Drawing::renderPdf(code, {}, options, {}).startsWith("%PDF-"));
-}
-
-TEST(ImageMemoryTest, AnImageNoScaleFitsAdvisesTheWindowsFrame)
-{
-    // Out 30000 twips to each side, then 30000 up and down from there, all with the widest pen: 182880
-    // twips square, 12192 pixels square at scale 1.
-    GeneticCode far = PictureCodes::trunk(1600, 32767, Qt::red);
-    far[0].Angle = -Drawing::StartAngle;
-    far[1] = { 30000, 32767, -Drawing::StartAngle, 0, 0, 255, false, true };
-    far[2] = { 30000, 32767, 0.0, 0, 255, 0, false, true };
-    far[3].Done = true;
-    try {
-        Drawing::renderImage(far, {}, { 1, Drawing::Frame::WholeTree, true, paleGrey });
-        FAIL() << "an image over 512 MB was made";
-    } catch (const RuntimeError& error) {
-        EXPECT_TRUE(error.message().contains(u"a 12192 x 12192 pixel image at scale 1")) << error.what();
-        EXPECT_TRUE(error.message().endsWith(u"no scale fits; the window's frame does)")) << error.what();
-    }
-}
-
 struct FittedCase {
     const char* name;
     QSize pixels;
@@ -347,7 +310,12 @@ TEST_P(RenderFittedTest, CentresTheFrameAtItsLargestAndKeepsThePixelRatio)
 {
     const FittedCase& c = GetParam();
     const GeneticCode code = PictureCodes::trunk(500, 4, QColor(40, 90, 220));
-    const QImage image = Drawing::renderFitted(code, {}, Drawing::Frame::Window, c.pixels, c.ratio, paleGrey, false);
+    const QImage image = Drawing::renderFitted(code, {},
+        { .shown = Drawing::shownPartOf(code, {}, Drawing::Frame::Window),
+            .pixels = c.pixels,
+            .devicePixelRatio = c.ratio,
+            .background = paleGrey,
+            .smooth = false });
     EXPECT_EQ(image.size(), c.pixels);
     EXPECT_EQ(image.devicePixelRatio(), c.ratio);
     const double factor = std::min(c.pixels.width() / 1695.0, c.pixels.height() / 1575.0);

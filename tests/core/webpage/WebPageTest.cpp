@@ -2,6 +2,7 @@
 
 #include "core/webpage/WebPage.h"
 
+#include "core/export/RasterRender.h"
 #include "core/genefile/ExactRead.h"
 #include "core/genefile/GeneFileWriter.h"
 #include "support/PictureCodes.h"

@@ -4,6 +4,7 @@
 
 #include "core/animation/InBetween.h"
 #include "core/drawing/WindowBackground.h"
+#include "core/export/RasterRender.h"
 #include "support/AnimationReading.h"
 #include "support/PictureCodes.h"
 #include "support/PictureTesting.h"
@@ -114,9 +115,12 @@ TEST_F(AnimationWindowTest, PausedTheKeysMoveFrameByFrameAndTheDrawingFollows)
     }
     animation->sldPosition->setValue(15);
     const qreal ratio = animation->devicePixelRatioF();
-    const QImage expected = Drawing::renderFittedOver(Drawing::WindowFrame, true,
-        InBetween::code(animatedTrunks[0], animatedTrunks[2], 0.5), animation->morph().flags(),
-        animation->picAnimation->size() * ratio, ratio, Drawing::windowBackground(), true);
+    const QImage expected
+        = Drawing::renderFitted(InBetween::code(animatedTrunks[0], animatedTrunks[2], 0.5), animation->morph().flags(),
+            { .shown = { Drawing::WindowFrame, true },
+                .pixels = animation->picAnimation->size() * ratio,
+                .devicePixelRatio = ratio,
+                .background = Drawing::windowBackground() });
     EXPECT_EQ(animation->picAnimation->grab().toImage().convertToFormat(QImage::Format_RGB32),
         expected.convertToFormat(QImage::Format_RGB32));
 

@@ -2,7 +2,7 @@
 
 #include "ui/editor/GenesEditor.h"
 
-#include "core/export/PictureRender.h"
+#include "core/drawing/FrameGeometry.h"
 #include "core/journal/Journal.h"
 #include "core/journal/RunJournal.h"
 #include "support/CaseNames.h"

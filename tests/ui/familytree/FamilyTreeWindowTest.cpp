@@ -1,7 +1,7 @@
 #include "ui/familytree/FamilyTreeWindow.h"
 
 #include "core/drawing/WindowBackground.h"
-#include "core/export/PictureRender.h"
+#include "core/export/RasterRender.h"
 #include "core/genefile/GeneFileWriter.h"
 #include "core/genetics/GeneticCode.h"
 #include "support/OpenTesting.h"

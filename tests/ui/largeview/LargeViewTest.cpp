@@ -1,7 +1,7 @@
 // The large view: one per picture, fitted and sharp at every size, its menu, and how it closes.
 
 #include "core/drawing/WindowBackground.h"
-#include "core/export/PictureRender.h"
+#include "core/export/RasterRender.h"
 #include "support/CaseNames.h"
 #include "support/PictureCodes.h"
 #include "support/PictureTesting.h"
@@ -46,8 +46,12 @@ protected:
     {
         const GeneticCode code = picture(0)->GenCode().Code();
         const qreal ratio = form->devicePixelRatioF();
-        return Drawing::renderFitted(
-            code, picture(0)->DrawnWith(), frame, size * ratio, ratio, Drawing::windowBackground(), true);
+        const Drawing::Flags flags = picture(0)->DrawnWith();
+        return Drawing::renderFitted(code, flags,
+            { .shown = Drawing::shownPartOf(code, flags, frame),
+                .pixels = size * ratio,
+                .devicePixelRatio = ratio,
+                .background = Drawing::windowBackground() });
     }
 
     static bool samePixels(const QImage& a, const QImage& b)
@@ -121,8 +125,11 @@ TEST_F(LargeViewTest, IsDrawnAsThePictureWasAfterTheGenesMenuChanged)
     const QImage image = imageOf(view);
     EXPECT_TRUE(samePixels(image, expected(view->size(), Drawing::Frame::Window)));
     const GeneticCode all = code;
-    const QImage everything = Drawing::renderFitted(all, { false, false }, Drawing::Frame::Window,
-        view->size() * view->devicePixelRatioF(), view->devicePixelRatioF(), Drawing::windowBackground(), true);
+    const QImage everything = Drawing::renderFitted(all, { false, false },
+        { .shown = { Drawing::WindowFrame, true },
+            .pixels = view->size() * view->devicePixelRatioF(),
+            .devicePixelRatio = view->devicePixelRatioF(),
+            .background = Drawing::windowBackground() });
     EXPECT_FALSE(samePixels(image, everything));
 }
 
