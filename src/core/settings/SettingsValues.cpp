@@ -30,6 +30,9 @@ Read read(const QVariantMap& values)
             if (it.key().size() <= group.prefix.size() || !it.key().startsWith(group.prefix))
                 continue;
             const QString name = it.key().mid(group.prefix.size());
+            // A name with a slash of its own is none the program gives, and would not be written back as it was read.
+            if (name.contains(QLatin1Char('/')))
+                continue;
             if (!readsAsText(*it, [&](const QString& text) { return group.read(name, text, settings); }))
                 result.unread.append(it.key());
         }
