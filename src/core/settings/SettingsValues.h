@@ -17,9 +17,8 @@ struct Read {
 };
 
 // The settings values by key give. Keys nobody knows, a folder or window name with a slash among them, are passed
-// over; a known key whose value is not a text
-// that reads (a number in its range, true or false, a frame's name, an absolute folder, a width x height)
-// keeps its default.
+// over; a known key whose value is not a text that reads (a number in its range, true or false, a frame's name, an
+// absolute folder, a width x height) keeps its default.
 Read read(const QVariantMap& values);
 
 // Every setting as a text by key, as read takes them back.
