@@ -23,6 +23,7 @@
 #include "ui/picture/frmObject.h"
 #include "ui/recovery/RecoverRunDialog.h"
 #include "ui/windows/DroppedFiles.h"
+#include "ui/windows/FileDialogs.h"
 #include "ui/windows/Guard.h"
 #include "ui/windows/Remembered.h"
 #include "ui/windows/WindowPlacement.h"
@@ -30,10 +31,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDragEnterEvent>
-#include <QDragMoveEvent>
-#include <QDropEvent>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -122,8 +119,9 @@ void frmMain::createControls()
     // picture's file.
     txtMutationRate->setAccessibleName(lblMutationRate->text());
     txtName->setAccessibleName(QStringLiteral("Name"));
-    // Files dropped anywhere on the window open as pictures, the boxes included, rather than put text in a box.
-    setAcceptDrops(true);
+    // Files dropped anywhere on the window open as pictures, as by Open File, the boxes included, rather than put text
+    // in a box.
+    DroppedFiles::openOn(this, [this](const QStringList& fileNames) { OpenFiles(fileNames); });
     txtMutationRate->setAcceptDrops(false);
     txtName->setAcceptDrops(false);
 
@@ -293,21 +291,12 @@ void frmMain::btnOpen_Click()
 
 void frmMain::P_OpenFile_Click()
 {
-    const QString folderName = QStringLiteral("open genetic code");
-    auto* dialog = new QFileDialog(this, QStringLiteral("Open Genetic Code"), Remembered::folder(folderName),
-        QStringLiteral("Genetic code files (*.gen);;All files (*)"));
-    dialog->setObjectName(QStringLiteral("OpenFileDialog"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setFileMode(QFileDialog::ExistingFiles);
-    connect(dialog, &QFileDialog::filesSelected, this, [this, folderName](const QStringList& fileNames) {
-        Guard::run(this, [&] {
-            if (!fileNames.isEmpty())
-                Remembered::keepFolder(folderName, fileNames.front());
-            OpenFiles(fileNames);
-        });
-    });
-    dialog->open();
+    FileDialogs::openFiles(this,
+        { .name = QStringLiteral("open genetic code"),
+            .caption = QStringLiteral("Open Genetic Code"),
+            .filters = QString::fromLatin1(FileDialogs::GeneticCodeFilters),
+            .objectName = QStringLiteral("OpenFileDialog") },
+        [this](const QStringList& fileNames) { OpenFiles(fileNames); });
 }
 
 void frmMain::OpenFiles(const QStringList& fileNames)
@@ -325,14 +314,11 @@ void frmMain::OpenFiles(const QStringList& fileNames)
 
 void frmMain::P_Album_Click()
 {
-    auto* dialog
-        = new QFileDialog(this, QStringLiteral("Open Album"), Remembered::folder(QStringLiteral("open album")));
-    dialog->setObjectName(QStringLiteral("OpenAlbumDialog"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setFileMode(QFileDialog::Directory);
-    dialog->setOption(QFileDialog::ShowDirsOnly);
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& folder) { OpenAlbum(folder); });
-    dialog->open();
+    FileDialogs::chooseFolder(this,
+        { .name = QStringLiteral("open album"),
+            .caption = QStringLiteral("Open Album"),
+            .objectName = QStringLiteral("OpenAlbumDialog") },
+        FileDialogs::Next::InChosen, [this](const QString& folder) { OpenAlbum(folder); });
 }
 
 void frmMain::OpenAlbum(const QString& folder)
@@ -341,24 +327,6 @@ void frmMain::OpenAlbum(const QString& folder)
         AlbumWindow::Open(folder, commands());
         Remembered::keepChosenFolder(QStringLiteral("open album"), folder);
     });
-}
-
-void frmMain::dragEnterEvent(QDragEnterEvent* event)
-{
-    DroppedFiles::acceptIfFiles(event);
-}
-
-void frmMain::dragMoveEvent(QDragMoveEvent* event)
-{
-    DroppedFiles::acceptIfFiles(event);
-}
-
-void frmMain::dropEvent(QDropEvent* event)
-{
-    const QStringList fileNames = DroppedFiles::take(event);
-    if (fileNames.isEmpty())
-        return;
-    Guard::run(this, [&] { OpenFiles(fileNames); });
 }
 
 QSize frmMain::pictureFrameSize() const

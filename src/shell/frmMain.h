@@ -93,10 +93,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Genetic code files dropped on the window open as by Open File.
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void createControls();

@@ -13,6 +13,7 @@
 #include "ui/export/PictureDrag.h"
 #include "ui/export/WebPageExport.h"
 #include "ui/windows/DroppedFiles.h"
+#include "ui/windows/FileDialogs.h"
 #include "ui/windows/Guard.h"
 #include "ui/windows/Remembered.h"
 
@@ -21,7 +22,6 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QGuiApplication>
@@ -437,21 +437,14 @@ void AlbumWindow::F_ExportWebPage_Click()
 
 void AlbumWindow::F_ContactSheet_Click()
 {
-    const QString folderName = QStringLiteral("contact sheet");
-    auto* dialog
-        = new QFileDialog(this, QStringLiteral("Contact Sheet"), Remembered::folder(folderName, m_album.folder()),
-            QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
-    dialog->setObjectName(QStringLiteral("ContactSheetDialog"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix(QStringLiteral("png"));
-    connect(dialog, &QFileDialog::fileSelected, this, [this, folderName](const QString& fileName) {
-        Guard::run(this, [&] {
-            Remembered::keepFolder(folderName, fileName);
-            writeContactSheet(fileName);
-        });
-    });
-    dialog->open();
+    FileDialogs::saveFile(this,
+        { .name = QStringLiteral("contact sheet"),
+            .caption = QStringLiteral("Contact Sheet"),
+            .filters = QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"),
+            .fallback = m_album.folder(),
+            .defaultSuffix = QStringLiteral("png"),
+            .objectName = QStringLiteral("ContactSheetDialog") },
+        [this](const QString& fileName) { writeContactSheet(fileName); });
 }
 
 void AlbumWindow::writeContactSheet(const QString& fileName)

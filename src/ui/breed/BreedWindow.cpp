@@ -8,6 +8,7 @@
 #include "ui/breed/GeneButton.h"
 #include "ui/export/PictureClipboard.h"
 #include "ui/export/PictureDrag.h"
+#include "ui/windows/FileDialogs.h"
 #include "ui/windows/Guard.h"
 #include "ui/windows/Remembered.h"
 
@@ -17,7 +18,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -341,19 +341,16 @@ void BreedWindow::C_SaveAs_Click()
 {
     if (m_generations.empty())
         return;
-    auto* dialog = new QFileDialog(this, QStringLiteral("Save Genetic Code As"), Remembered::folder(SaveFolder),
-        QStringLiteral("Genetic code files (*.gen);;All files (*)"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->selectFile(fileNameOf(m_generations.shown().focus));
-    connect(dialog, &QFileDialog::fileSelected, this,
-        [this](const QString& fileName) { Guard::run(this, [&] { SaveAs(fileName); }); });
-    dialog->open();
+    FileDialogs::saveFile(this,
+        { .name = SaveFolder,
+            .caption = QStringLiteral("Save Genetic Code As"),
+            .filters = QString::fromLatin1(FileDialogs::GeneticCodeFilters),
+            .suggested = fileNameOf(m_generations.shown().focus) },
+        [this](const QString& fileName) { SaveAs(fileName); });
 }
 
 void BreedWindow::SaveAs(const QString& fileName)
 {
-    Remembered::keepFolder(SaveFolder, fileName);
     const Generation& shown = m_generations.shown();
     GeneFileWriter::Save(shown.cells[static_cast<std::size_t>(shown.focus)], fileName);
 }

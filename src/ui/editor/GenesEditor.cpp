@@ -5,6 +5,7 @@
 #include "program/SharedRandom.h"
 #include "ui/editor/GenePreview.h"
 #include "ui/editor/GeneTable.h"
+#include "ui/windows/FileDialogs.h"
 #include "ui/windows/Guard.h"
 #include "ui/windows/Remembered.h"
 
@@ -13,7 +14,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -214,19 +214,16 @@ void GenesEditor::btnSaveAs_Click()
 {
     if (!commitEdit())
         return;
-    auto* dialog = new QFileDialog(this, QStringLiteral("Save Genetic Code As"), Remembered::folder(EditorFolder),
-        QStringLiteral("Genetic code files (*.gen);;All files (*)"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->selectFile(QStringLiteral("picture-%1-edited.gen").arg(m_id));
-    connect(dialog, &QFileDialog::fileSelected, this,
-        [this](const QString& fileName) { Guard::run(this, [&] { SaveAs(fileName); }); });
-    dialog->open();
+    FileDialogs::saveFile(this,
+        { .name = EditorFolder,
+            .caption = QStringLiteral("Save Genetic Code As"),
+            .filters = QString::fromLatin1(FileDialogs::GeneticCodeFilters),
+            .suggested = QStringLiteral("picture-%1-edited.gen").arg(m_id) },
+        [this](const QString& fileName) { SaveAs(fileName); });
 }
 
 void GenesEditor::SaveAs(const QString& fileName)
 {
-    Remembered::keepFolder(EditorFolder, fileName);
     GeneFileWriter::Save(m_edits.code(), fileName);
 }
 

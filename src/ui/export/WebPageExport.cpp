@@ -1,10 +1,10 @@
 #include "ui/export/WebPageExport.h"
 
 #include "core/platform/RuntimeError.h"
+#include "ui/windows/FileDialogs.h"
 #include "ui/windows/Guard.h"
 #include "ui/windows/Remembered.h"
 
-#include <QFileDialog>
 #include <QFutureWatcher>
 #include <QProgressDialog>
 #include <QPromise>
@@ -57,19 +57,8 @@ WebPageExport::~WebPageExport()
 
 void WebPageExport::ask(std::function<void(const QString& folder)> chosen)
 {
-    auto* dialog
-        = new QFileDialog(m_window, QStringLiteral("Export as Web Page"), Remembered::folder(WebPageDialogName));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setFileMode(QFileDialog::Directory);
-    dialog->setOption(QFileDialog::ShowDirsOnly);
-    dialog->setLabelText(QFileDialog::Accept, QStringLiteral("Export"));
-    connect(dialog, &QFileDialog::fileSelected, this, [this, chosen = std::move(chosen)](const QString& folder) {
-        Guard::run(m_window, [&] {
-            Remembered::keepFolder(WebPageDialogName, folder);
-            chosen(folder);
-        });
-    });
-    dialog->open();
+    FileDialogs::chooseFolder(m_window, { .name = WebPageDialogName, .caption = QStringLiteral("Export as Web Page") },
+        FileDialogs::Next::BesideChosen, std::move(chosen), QStringLiteral("Export"));
 }
 
 bool WebPageExport::isRunning() const

@@ -16,16 +16,13 @@
 #include "ui/export/WebPageExport.h"
 #include "ui/familytree/PictureNode.h"
 #include "ui/windows/DroppedFiles.h"
+#include "ui/windows/FileDialogs.h"
 #include "ui/windows/Guard.h"
 #include "ui/windows/Remembered.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QDragEnterEvent>
-#include <QDragMoveEvent>
-#include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
@@ -81,8 +78,11 @@ FamilyTreeWindow::FamilyTreeWindow(RunHistory& history, RunCommands commands, QW
     setRenderHint(QPainter::SmoothPixmapTransform);
     setAccessibleName(QStringLiteral("Family tree"));
     setAccessibleDescription(QStringLiteral("Every picture of the run in generations, parents above their children"));
-    setAcceptDrops(true);
-    viewport()->setAcceptDrops(true);
+    // The scene's pictures take no drops: the window takes them anywhere, to open as new pictures.
+    DroppedFiles::openOn(viewport(), [this](const QStringList& fileNames) {
+        if (m_commands.openFiles)
+            m_commands.openFiles(fileNames);
+    });
     resize(900, 600);
     Remembered::keepSize(this, QStringLiteral("family tree"));
 
@@ -328,60 +328,24 @@ void FamilyTreeWindow::contextMenuEvent(QContextMenuEvent* event)
     menu.exec(event->globalPos());
 }
 
-void FamilyTreeWindow::dragEnterEvent(QDragEnterEvent* event)
-{
-    DroppedFiles::acceptIfFiles(event);
-}
-
-void FamilyTreeWindow::dragMoveEvent(QDragMoveEvent* event)
-{
-    // The scene's pictures take no drops: the window takes them anywhere.
-    DroppedFiles::acceptIfFiles(event);
-}
-
-void FamilyTreeWindow::dropEvent(QDropEvent* event)
-{
-    const QStringList fileNames = DroppedFiles::take(event);
-    if (fileNames.isEmpty())
-        return;
-    Guard::run(this, [&] {
-        if (m_commands.openFiles)
-            m_commands.openFiles(fileNames);
-    });
-}
-
 void FamilyTreeWindow::askSaveGeneticCode(qint16 id)
 {
-    const QString folderName = QStringLiteral("save genetic code");
-    auto* dialog = new QFileDialog(this, QStringLiteral("Save Genetic Code As"), Remembered::folder(folderName),
-        QStringLiteral("Genetic code files (*.gen);;All files (*)"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->selectFile(QStringLiteral("picture-%1.gen").arg(id));
-    connect(dialog, &QFileDialog::fileSelected, this, [this, id, folderName](const QString& fileName) {
-        Guard::run(this, [&] {
-            Remembered::keepFolder(folderName, fileName);
-            saveGeneticCode(id, fileName);
-        });
-    });
-    dialog->open();
+    FileDialogs::saveFile(this,
+        { .name = QStringLiteral("save genetic code"),
+            .caption = QStringLiteral("Save Genetic Code As"),
+            .filters = QString::fromLatin1(FileDialogs::GeneticCodeFilters),
+            .suggested = QStringLiteral("picture-%1.gen").arg(id) },
+        [this, id](const QString& fileName) { saveGeneticCode(id, fileName); });
 }
 
 void FamilyTreeWindow::askExportTree()
 {
-    const QString folderName = QStringLiteral("export family tree");
-    auto* dialog = new QFileDialog(this, QStringLiteral("Export Family Tree"), Remembered::folder(folderName),
-        QStringLiteral("PNG image (*.png);;SVG drawing (*.svg)"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->selectFile(QStringLiteral("family-tree.png"));
-    connect(dialog, &QFileDialog::fileSelected, this, [this, folderName](const QString& fileName) {
-        Guard::run(this, [&] {
-            Remembered::keepFolder(folderName, fileName);
-            exportTree(fileName);
-        });
-    });
-    dialog->open();
+    FileDialogs::saveFile(this,
+        { .name = QStringLiteral("export family tree"),
+            .caption = QStringLiteral("Export Family Tree"),
+            .filters = QStringLiteral("PNG image (*.png);;SVG drawing (*.svg)"),
+            .suggested = QStringLiteral("family-tree.png") },
+        [this](const QString& fileName) { exportTree(fileName); });
 }
 
 void FamilyTreeWindow::askExportWebPage()

@@ -1,8 +1,11 @@
 #include "ui/windows/DroppedFiles.h"
 
+#include "ui/windows/Guard.h"
+
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
+#include <QWidget>
 
 namespace DroppedFiles {
 
@@ -20,7 +23,51 @@ QStringList of(const QMimeData* data)
     return files;
 }
 
+// Takes the drags of the widget it belongs to.
+class FileDropFilter final : public QObject {
+public:
+    FileDropFilter(QWidget* target, std::function<void(const QStringList&)> open)
+        : QObject(target)
+        , m_target(target)
+        , m_open(std::move(open))
+    {
+        target->setAcceptDrops(true);
+        target->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != m_target)
+            return false;
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+            acceptIfFiles(static_cast<QDropEvent*>(event));
+            return true;
+        case QEvent::Drop: {
+            const QStringList fileNames = take(static_cast<QDropEvent*>(event));
+            if (!fileNames.isEmpty())
+                Guard::run(m_target->window(), [&] { m_open(fileNames); });
+            return true;
+        }
+        default:
+            return false;
+        }
+    }
+
+private:
+    QWidget* m_target;
+    std::function<void(const QStringList&)> m_open;
+};
+
 } // namespace
+
+void openOn(QWidget* target, std::function<void(const QStringList& fileNames)> open)
+{
+    // The filter belongs to target and goes with it.
+    new FileDropFilter(target, std::move(open));
+}
 
 void acceptIfFiles(QDropEvent* event)
 {

@@ -3,7 +3,10 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class QDropEvent;
+class QWidget;
 
 namespace DroppedFiles {
 
@@ -12,5 +15,9 @@ void acceptIfFiles(QDropEvent* event);
 // The local files the drop brings, in their order, the drop taken; none, and the drop left alone, when it brings
 // none.
 QStringList take(QDropEvent* event);
+
+// Has target take drags that bring files, and only those, and open the files dropped on it through the guard; its
+// children that take no drops of their own pass theirs on to it.
+void openOn(QWidget* target, std::function<void(const QStringList& fileNames)> open);
 
 } // namespace DroppedFiles
