@@ -3,9 +3,8 @@
 #include "core/export/RasterRender.h"
 #include "core/platform/RuntimeError.h"
 
-#include <png.h>
-
 #include <csetjmp>
+#include <png.h>
 #include <vector>
 
 namespace ThumbnailImage {
@@ -14,11 +13,13 @@ namespace {
 
 void append(png_structp png, png_bytep data, png_size_t size)
 {
-    static_cast<QByteArray*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data),
-        static_cast<qsizetype>(size));
+    static_cast<QByteArray*>(png_get_io_ptr(png))
+        ->append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 }
 
-void noFlush(png_structp) { }
+void noFlush(png_structp)
+{
+}
 
 // Fills encoded, or returns false. Holds nothing that needs destroying between setjmp and libpng's longjmp.
 bool encode(const QImage& pixels, const std::vector<QByteArray>& texts, QByteArray& encoded)
