@@ -4,6 +4,7 @@
 #include "core/platform/RuntimeError.h"
 
 #include <csetjmp>
+#include <new>
 #include <png.h>
 #include <vector>
 
@@ -13,8 +14,16 @@ namespace {
 
 void append(png_structp png, png_bytep data, png_size_t size)
 {
-    static_cast<QByteArray*>(png_get_io_ptr(png))
-        ->append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    bool appended = true;
+    // No exception may pass through libpng's C: it is told of the failure, and ends the encoding its own way.
+    try {
+        static_cast<QByteArray*>(png_get_io_ptr(png))
+            ->append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    } catch (const std::bad_alloc&) {
+        appended = false;
+    }
+    if (!appended)
+        png_error(png, "out of memory");
 }
 
 void noFlush(png_structp)
@@ -22,7 +31,7 @@ void noFlush(png_structp)
 }
 
 // Fills encoded, or returns false. Holds nothing that needs destroying between setjmp and libpng's longjmp.
-bool encode(const QImage& pixels, const std::vector<QByteArray>& texts, QByteArray& encoded)
+bool encode(const QImage& pixels, std::vector<png_text>& texts, QByteArray& encoded)
 {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
@@ -38,15 +47,7 @@ bool encode(const QImage& pixels, const std::vector<QByteArray>& texts, QByteArr
     png_set_IHDR(png, info, static_cast<png_uint_32>(pixels.width()), static_cast<png_uint_32>(pixels.height()), 8,
         pixels.hasAlphaChannel() ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
         PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
-    // Plain tEXt, which every reader of the thumbnail standard's keys knows.
-    std::vector<png_text> chunks(texts.size() / 2);
-    for (std::size_t i = 0; i < chunks.size(); ++i) {
-        chunks[i].compression = PNG_TEXT_COMPRESSION_NONE;
-        chunks[i].key = const_cast<char*>(texts[2 * i].constData());
-        chunks[i].text = const_cast<char*>(texts[2 * i + 1].constData());
-        chunks[i].text_length = static_cast<std::size_t>(texts[2 * i + 1].size());
-    }
-    png_set_text(png, info, chunks.data(), static_cast<int>(chunks.size()));
+    png_set_text(png, info, texts.data(), static_cast<int>(texts.size()));
     png_write_info(png, info);
     for (int row = 0; row < pixels.height(); ++row)
         png_write_row(png, pixels.constScanLine(row));
@@ -66,10 +67,18 @@ QByteArray png(const QImage& image)
 {
     const QImage pixels
         = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
-    std::vector<QByteArray> texts;
-    for (const QString& key : image.textKeys()) {
-        texts.push_back(key.toLatin1());
-        texts.push_back(image.text(key).toLatin1());
+    QList<QByteArray> keysAndValues;
+    for (const QString& key : image.textKeys())
+        keysAndValues << key.toLatin1() << image.text(key).toLatin1();
+    // Plain tEXt, which every reader of the thumbnail standard's keys knows.
+    std::vector<png_text> texts(static_cast<std::size_t>(keysAndValues.size() / 2));
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const QByteArray& key = keysAndValues[static_cast<qsizetype>(2 * i)];
+        const QByteArray& value = keysAndValues[static_cast<qsizetype>(2 * i + 1)];
+        texts[i].compression = PNG_TEXT_COMPRESSION_NONE;
+        texts[i].key = const_cast<char*>(key.constData());
+        texts[i].text = const_cast<char*>(value.constData());
+        texts[i].text_length = static_cast<std::size_t>(value.size());
     }
     QByteArray encoded;
     if (pixels.isNull() || !encode(pixels, texts, encoded))
