@@ -416,7 +416,10 @@ BreedWindow& frmMain::ShowBreedWindow()
         BreedWindow::Commands commands;
         commands.enterClosed
             = [this](std::vector<PictureRecord> pictures) { return m_run.enterClosed(std::move(pictures)); };
-        commands.openPicture = this->commands().openPicture;
+        commands.openPicture = [this](const QString& name, const GeneticCode& code, const BirthRecord& birth) {
+            return m_run.openCode(name, code, birth, newWindowCorners(1).front())->ID;
+        };
+        commands.saved = [this](qint16 id, const QString& fileName) { m_run.history().saved(id, fileName); };
         m_breed = new BreedWindow(m_run.generations(), std::move(commands));
         m_breed->setAttribute(Qt::WA_DeleteOnClose);
     }
@@ -450,7 +453,7 @@ void frmMain::BreedFromFiles(const QStringList& fileNames)
     std::vector<Offspring::Parent> parents;
     for (const QString& fileName : fileNames)
         Guard::run(this, [&] { parents.push_back(m_run.breedingParent(fileName)); });
-    ShowBreedWindow().breedFrom(std::move(parents));
+    Guard::run(this, [&] { ShowBreedWindow().breedFrom(std::move(parents)); });
 }
 
 void frmMain::P_CloseUnticked_Click()

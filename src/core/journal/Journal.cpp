@@ -68,7 +68,7 @@ void Journal::follow(const RunHistory& history)
     connect(&history, &RunHistory::pictureSaved, this,
         [this](qint16 id, const QString& path) { write(JournalRecord::saved(id, path)); });
     connect(&history, &RunHistory::runEnding, this, [this](RunEnding how) {
-        // A run without pictures has no journal to end.
+        // A run without pictures or generations has no journal to end.
         if (!m_path.isEmpty() && how != RunEnding::CutOff)
             write(JournalRecord::end(how));
     });

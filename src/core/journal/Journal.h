@@ -4,7 +4,8 @@
 //
 // Each record reaches the file before the event's handler returns, so a program killed at any moment
 // has every earlier event in its journal; the file is made durable on the disk off the user's thread.
-// The file is created, mode 0600, with the run's first picture: a run without pictures leaves none.
+// The file is created, mode 0600, with the run's first record, a picture or a generation: a run with neither leaves
+// none.
 
 #include "core/breeding/Generations.h"
 #include "core/files/UniqueFd.h"

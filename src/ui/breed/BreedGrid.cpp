@@ -52,8 +52,7 @@ BreedGrid::BreedGrid(Generations& generations, QWidget* parent)
             return;
         m_images[static_cast<std::size_t>(cell)] = image;
         update(cellRect(cell));
-        if (++m_drawn == static_cast<int>(m_images.size()))
-            emit drawingDone();
+        ++m_drawn;
     });
 }
 
@@ -69,6 +68,8 @@ Generation* BreedGrid::shown() const
 
 void BreedGrid::showGeneration()
 {
+    // A press on the generation before drags nothing of this one.
+    m_pressed = -1;
     m_images.assign(shown() ? shown()->cells.size() : 0, QImage());
     redraw();
     describe();
@@ -277,6 +278,12 @@ void BreedGrid::mouseMoveEvent(QMouseEvent* event)
 {
     if (m_pressed >= 0 && m_drag.starts(*event))
         emit dragStarted(m_pressed);
+}
+
+void BreedGrid::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_pressed = -1;
+    QWidget::mouseReleaseEvent(event);
 }
 
 void BreedGrid::mouseDoubleClickEvent(QMouseEvent* event)

@@ -37,8 +37,6 @@ signals:
     void cellMenuRequested(QPoint globalPosition);
     // The left button pressed on cell and moved far enough to drag it out.
     void dragStarted(int cell);
-    // Every cell of the generation shown has its image.
-    void drawingDone();
 
 protected:
     bool event(QEvent* event) override;
@@ -47,6 +45,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

@@ -302,8 +302,9 @@ void BreedWindow::G_NewOffspring_Click()
 void BreedWindow::V_Grid_Click(int side)
 {
     Preferences::change([side](UserSettings& settings) { settings.breedGrid = side; });
-    // The generation shown comes again at the new size, from the same parents.
-    if (!m_generations.empty()
+    // The newest generation comes again at the new size, from the same parents; an earlier one stays as it was, and
+    // the next breeding takes the size.
+    if (!m_generations.empty() && !m_generations.canGoForward()
         && m_generations.shown().side()
             != Offspring::sideFor(static_cast<std::size_t>(m_generations.shown().parentCount()), side))
         G_NewOffspring_Click();
@@ -329,30 +330,38 @@ void BreedWindow::C_OpenAsPicture_Click()
 {
     if (m_generations.empty() || !m_commands.openPicture)
         return;
-    const Generation& shown = m_generations.shown();
+    Generation& shown = m_generations.shown();
     const auto cell = static_cast<std::size_t>(shown.focus);
     const Drawing::Flags flags = modMain::DrawFlags();
-    const BirthRecord birth
-        = shown.ids[cell] >= 0 ? BirthRecord::copy(shown.ids[cell], flags) : shown.birthOf(shown.focus, flags);
-    m_commands.openPicture(QString(), shown.cells[cell], birth);
+    if (shown.ids[cell] >= 0) {
+        m_commands.openPicture(QString(), shown.cells[cell], BirthRecord::copy(shown.ids[cell], flags));
+        return;
+    }
+    // The cell is that picture from now on: offspring bred from it descend from it in the family tree.
+    shown.ids[cell] = m_commands.openPicture(QString(), shown.cells[cell], shown.birthOf(shown.focus, flags));
 }
 
 void BreedWindow::C_SaveAs_Click()
 {
     if (m_generations.empty())
         return;
+    const Generation& shown = m_generations.shown();
+    const auto cell = static_cast<std::size_t>(shown.focus);
+    // The cell as it is now: another generation may be shown by the time a name is chosen.
     FileDialogs::saveFile(this,
         { .name = SaveFolder,
             .caption = QStringLiteral("Save Genetic Code As"),
             .filters = QString::fromLatin1(FileDialogs::GeneticCodeFilters),
-            .suggested = fileNameOf(m_generations.shown().focus) },
-        [this](const QString& fileName) { SaveAs(fileName); });
+            .suggested = fileNameOf(shown.focus) },
+        [this, code = shown.cells[cell], id = shown.ids[cell]](
+            const QString& fileName) { SaveAs(code, id, fileName); });
 }
 
-void BreedWindow::SaveAs(const QString& fileName)
+void BreedWindow::SaveAs(const GeneticCode& code, qint16 id, const QString& fileName)
 {
-    const Generation& shown = m_generations.shown();
-    GeneFileWriter::Save(shown.cells[static_cast<std::size_t>(shown.focus)], fileName);
+    GeneFileWriter::Save(code, fileName);
+    if (id >= 0 && m_commands.saved)
+        m_commands.saved(id, fileName);
 }
 
 void BreedWindow::C_Copy_Click()
@@ -366,6 +375,8 @@ void BreedWindow::C_Copy_Click()
 
 void BreedWindow::startDrag(int cell)
 {
+    if (m_generations.empty() || cell >= m_generations.shown().cellCount())
+        return;
     PictureDrag::start(this,
         PictureDrag::mimeDataOf(
             fileNameOf(cell), m_generations.shown().cells[static_cast<std::size_t>(cell)], modMain::DrawFlags()));

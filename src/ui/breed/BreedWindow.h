@@ -34,8 +34,10 @@ public:
         // Enters pictures in the run's history as closed pictures, each with the next ID (their own ids are not
         // read), and gives those IDs in their order; all or none.
         std::function<std::vector<qint16>(std::vector<PictureRecord> pictures)> enterClosed;
-        // Opens a new picture of the run, as RunCommands::openPicture.
-        std::function<void(const QString& name, const GeneticCode& code, const BirthRecord& birth)> openPicture;
+        // Opens a new picture of the run, as RunCommands::openPicture, and gives its ID.
+        std::function<qint16(const QString& name, const GeneticCode& code, const BirthRecord& birth)> openPicture;
+        // Tells the run's history that picture id saved its genetic code as fileName.
+        std::function<void(qint16 id, const QString& fileName)> saved;
     };
 
     // Shows the generation shown of generations, which outlive the window, if there is one.
@@ -81,8 +83,8 @@ public:
     void C_OpenAsPicture_Click();
     void C_SaveAs_Click();
     void C_Copy_Click();
-    // Writes the focused cell's genetic code to fileName through the safe save.
-    void SaveAs(const QString& fileName);
+    // Writes code to fileName through the safe save; a picture of the run (id 0 or more) has saved it.
+    void SaveAs(const GeneticCode& code, qint16 id, const QString& fileName);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
