@@ -69,6 +69,7 @@ TEST_P(RenderBadFileTest, IsLeftOutOfTheWebPageOfTheOthers)
     EXPECT_EQ(result.exitCode, 1);
     const QString err = QString::fromLocal8Bit(result.err);
     EXPECT_TRUE(err.startsWith(QStringLiteral("vantrell-render: "))) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("\"%1\"").arg(bad))) << err.toStdString();
     EXPECT_TRUE(err.contains(QLatin1String(GetParam().reason))) << err.toStdString();
     EXPECT_EQ(err.count(u'\n'), 1) << err.toStdString();
     EXPECT_EQ(entries(path("page/pictures")),

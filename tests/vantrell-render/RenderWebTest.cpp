@@ -1,4 +1,4 @@
-// vantrell-render --web refuses a folder that holds anything, writing nothing.
+// vantrell-render --web makes the folders it is given, and refuses a folder that holds anything, writing nothing.
 
 #include "support/CaseNames.h"
 #include "support/RenderTesting.h"
@@ -61,5 +61,15 @@ INSTANTIATE_TEST_SUITE_P(Folders, RenderWebFolderTest,
         FolderCase { "IsAFile", [](const QString& folder) { makeFile(folder + "/page"); },
             "Not a directory (error 76) in \"page\"" }),
     CaseNames::testName);
+
+TEST_F(RenderToolTest, WebMakesEveryMissingFolderOfThePageNamedWithATrailingSlash)
+{
+    writeSample(path("tree.gen"));
+
+    const ToolRun result = run({ "--web", "new/page/", "tree.gen" });
+
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(entries(path("new/page")), QStringList({ "index.html", "pictures", "style.css" }));
+}
 
 } // namespace

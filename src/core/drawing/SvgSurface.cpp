@@ -2,6 +2,7 @@
 
 #include "core/drawing/FrameGeometry.h"
 #include "core/drawing/PainterSurface.h"
+#include "core/platform/MarkupText.h"
 #include "core/platform/Twips.h"
 
 #include <QHash>
@@ -126,7 +127,7 @@ QByteArray SvgSurface::document(const QString& title) const
     }
     out.chop(1);
     out.append("\" xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\">\n<title>");
-    out.append(title.toHtmlEscaped().toUtf8());
+    out.append(MarkupText::escaped(title).toUtf8());
     out.append("</title>\n<desc>Drawn by Vantrell</desc>\n");
     if (m_cleared && m_background.alpha() > 0)
         appendBackground(out, m_frame, m_background);

@@ -1,6 +1,7 @@
 #include "core/webpage/PageHtml.h"
 
 #include "core/history/FamilyLayout.h"
+#include "core/platform/MarkupText.h"
 #include "core/webpage/PageFiles.h"
 #include "core/webpage/PageLayout.h"
 
@@ -9,11 +10,6 @@
 namespace PageHtml {
 
 namespace {
-
-QString htmlEscaped(const QString& text)
-{
-    return text.toHtmlEscaped();
-}
 
 // A relative link to a file of the pictures folder, whatever its name holds.
 QString pictureLink(const QString& fileName)
@@ -34,7 +30,7 @@ QString pageStart(const QString& title, const QString& about)
                           "<link rel=\"stylesheet\" href=\"%3\">\n</head>\n<body>\n<header>\n<h1>%1</h1>\n<p>%2 "
                           "Choose a picture to see its drawing large, or download its genetic code file to open "
                           "it in Vantrell and breed on from it.</p>\n</header>\n<main>\n")
-        .arg(htmlEscaped(title), htmlEscaped(about), PageFiles::Style);
+        .arg(MarkupText::escaped(title), MarkupText::escaped(about), PageFiles::Style);
 }
 
 QString pageEnd()
@@ -49,12 +45,13 @@ QString figureOf(const WebPicture& picture, const QString& style)
                                   "loading=\"lazy\" alt=\"%5\"></a><figcaption>")
                        .arg(style, pictureLink(picture.stem + QStringLiteral(".svg")),
                            pictureLink(picture.stem + QStringLiteral(".png")), QString::number(PageLayout::PictureSide),
-                           htmlEscaped(picture.alt));
+                           MarkupText::escaped(picture.alt));
     if (!picture.birth.isEmpty())
-        html += QStringLiteral("<b>%1</b><span>%2</span>").arg(htmlEscaped(picture.title), htmlEscaped(picture.birth));
+        html += QStringLiteral("<b>%1</b><span>%2</span>")
+                    .arg(MarkupText::escaped(picture.title), MarkupText::escaped(picture.birth));
     html += QStringLiteral("<a href=\"%1\" download=\"%2\">%3</a></figcaption></figure>\n")
-                .arg(pictureLink(picture.geneFileName), htmlEscaped(picture.downloadName),
-                    htmlEscaped(picture.downloadName));
+                .arg(pictureLink(picture.geneFileName), MarkupText::escaped(picture.downloadName),
+                    MarkupText::escaped(picture.downloadName));
     return html;
 }
 

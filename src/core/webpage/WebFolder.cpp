@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <dirent.h>
 #include <sys/stat.h>
 
 namespace {
@@ -20,21 +21,37 @@ void makeOneFolder(const QString& path)
 
 } // namespace
 
-WebFolder::WebFolder(QString folder)
-    : m_path(std::move(folder))
+WebFolder::WebFolder(const QString& folder)
+    : m_path(QDir::cleanPath(folder))
 {
     const QFileInfo info(m_path);
     if (info.exists() || info.isSymLink()) {
         if (!info.isDir())
             throw Files::fileError(ENOTDIR, m_path);
+        // A folder that cannot be listed might hold anything.
+        DIR* listing = ::opendir(QFile::encodeName(m_path).constData());
+        if (!listing)
+            throw Files::fileError(errno, m_path);
+        ::closedir(listing);
         if (!QDir(m_path).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
             throw RuntimeError(RuntimeError::PathFileAccess, qt_error_string(ENOTEMPTY),
                 Files::inFile(m_path) + QStringLiteral(" (a web page is written only into a new or empty folder)"));
         return;
     }
-    QDir().mkpath(info.absolutePath());
-    makeOneFolder(m_path);
-    m_made = true;
+    // The folder and those above it that are missing, outermost first, each made here so that each can go again.
+    QStringList missing { m_path };
+    for (QFileInfo above(info.absolutePath()); !above.exists() && !above.isSymLink();
+         above = QFileInfo(above.absolutePath()))
+        missing.prepend(above.absoluteFilePath());
+    try {
+        for (const QString& path : missing) {
+            makeOneFolder(path);
+            m_made.append(path);
+        }
+    } catch (const RuntimeError&) {
+        removeMade();
+        throw;
+    }
 }
 
 WebFolder::~WebFolder()
@@ -46,8 +63,13 @@ WebFolder::~WebFolder()
         QFile::remove(folder.filePath(file));
     for (auto it = m_folders.crbegin(); it != m_folders.crend(); ++it)
         folder.rmdir(*it);
-    if (m_made)
-        QDir().rmdir(m_path);
+    removeMade();
+}
+
+void WebFolder::removeMade() const
+{
+    for (auto it = m_made.crbegin(); it != m_made.crend(); ++it)
+        QDir().rmdir(*it);
 }
 
 void WebFolder::makeFolder(const QString& name)

@@ -10,8 +10,8 @@ class WebFolder {
 public:
     // Makes folder when there is none; an empty one is taken as it is. A folder that holds anything, or a name that
     // is no folder, is refused with an error naming it, and nothing is written.
-    explicit WebFolder(QString folder);
-    // Unless kept, everything written is taken away again, and the folder too when it was made here.
+    explicit WebFolder(const QString& folder);
+    // Unless kept, everything written is taken away again, and the folders made here too.
     ~WebFolder();
     WebFolder(const WebFolder&) = delete;
     WebFolder& operator=(const WebFolder&) = delete;
@@ -22,11 +22,11 @@ public:
     void write(const QString& name, const QByteArray& contents);
     void keep();
 
-    const QString& path() const { return m_path; }
-
 private:
+    void removeMade() const;
+
     QString m_path;
-    bool m_made = false;
+    QStringList m_made;
     bool m_kept = false;
     QMutex m_mutex;
     QStringList m_files;

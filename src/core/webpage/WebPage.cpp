@@ -156,7 +156,8 @@ Outcome writePage(const QString& folderName, std::vector<WebPicture> pictures, c
     }
     if (failure)
         std::rethrow_exception(failure);
-    if (stop)
+    // A cancel that came with the last picture's progress counts too.
+    if (stop || (progress && !progress(total, total)))
         return {};
 
     Outcome outcome { true, {} };
@@ -180,6 +181,10 @@ GalleryEntry readEntry(const QString& fileName)
     GalleryEntry entry;
     entry.code = ExactRead::read(fileName);
     entry.bytes = Files::readRegularFile(fileName, ExactRead::MaxFileBytes);
+    // The file offered for download must be the picture shown.
+    if (!sameTraits(ExactRead::read(fileName), entry.code))
+        throw RuntimeError(RuntimeError::PathFileAccess, QStringLiteral("The file changed while it was read"),
+            Files::inFile(fileName));
     entry.fileName = QFileInfo(fileName).fileName();
     return entry;
 }
