@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -80,6 +81,8 @@ void AlbumModel::open(const QString& folder, bool subfolders)
     FolderListing::checkReadable(folder);
     m_folder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     m_subfolders = subfolders;
+    // A listing still running was of another folder.
+    ++m_listing;
     // The rows come sooner without the files' times, which their readers find.
     relist(false);
 }
@@ -87,6 +90,7 @@ void AlbumModel::open(const QString& folder, bool subfolders)
 void AlbumModel::setSubfolders(bool subfolders)
 {
     m_subfolders = subfolders;
+    ++m_listing;
     relist(true);
 }
 
@@ -103,12 +107,20 @@ void AlbumModel::setSide(int side)
 
 void AlbumModel::relist(bool withTimes)
 {
+    if (m_listingRunning) {
+        m_listAgain = true;
+        return;
+    }
+    m_listingRunning = true;
     const int generation = ++m_listing;
     auto* watcher = new QFutureWatcher<ListingResult>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
         const ListingResult result = watcher->result();
         watcher->deleteLater();
+        m_listingRunning = false;
         takeListing(generation, result.listing, result.error);
+        if (std::exchange(m_listAgain, false))
+            relist(true);
     });
     watcher->setFuture(QtConcurrent::run(listingOf, m_folder, m_subfolders, withTimes));
 }
@@ -137,12 +149,17 @@ void AlbumModel::takeListing(int generation, const Listing& listing, const QStri
         files.reserve(static_cast<std::size_t>(listing.files.size()));
         for (const AlbumFile& file : listing.files) {
             const int row = rowOf(file.path);
-            files.push_back(row >= 0 && m_files[static_cast<std::size_t>(row)].sameVersion(file)
-                    ? m_files[static_cast<std::size_t>(row)]
-                    : file);
+            if (row >= 0 && m_files[static_cast<std::size_t>(row)].sameVersion(file)) {
+                files.push_back(m_files[static_cast<std::size_t>(row)]);
+            } else {
+                files.push_back(file);
+                m_images.remove(file.path);
+            }
         }
-        for (const QString& path : gone)
+        for (const QString& path : gone) {
             m_images.remove(path);
+            m_shown.remove(path);
+        }
         beginResetModel();
         m_files = std::move(files);
         indexRows();
@@ -173,6 +190,8 @@ void AlbumModel::takeListing(int generation, const Listing& listing, const QStri
     for (AlbumFile& file : m_files)
         file.likeness = likenessOf(file);
     watchFolders(listing.folders);
+    // A file replaced by another under its name is watched no more.
+    watchShownFiles();
     requeue();
 }
 
@@ -328,6 +347,8 @@ void AlbumModel::takeOutcomes()
             roles.append(ModifiedRole);
         } else if (outcome.mtime >= 0 && outcome.mtime != found.modified.toSecsSinceEpoch()) {
             // A file changed since it was listed is read again when it is listed again.
+            if (!m_relist.isActive())
+                m_relist.start();
             continue;
         }
         found.read = true;

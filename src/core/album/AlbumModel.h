@@ -120,6 +120,9 @@ private:
     QFileSystemWatcher m_watcher;
     QTimer m_relist;
     int m_listing = 0;
+    // One listing runs at a time; a change seen meanwhile lists again after it.
+    bool m_listingRunning = false;
+    bool m_listAgain = false;
 
     QMutex m_outcomesLock;
     std::vector<ThumbnailOutcome> m_outcomes;

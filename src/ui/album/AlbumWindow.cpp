@@ -21,6 +21,7 @@
 #include <QActionGroup>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QFutureWatcher>
@@ -68,7 +69,8 @@ QString programFolderName()
 
 QString folderTitle(const QString& folder)
 {
-    const QString name = QFileInfo(folder).fileName();
+    // ".", "dir/" and ".." are named as the folders they are.
+    const QString name = QFileInfo(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())).fileName();
     return QStringLiteral("Album - %1").arg(name.isEmpty() ? folder : name);
 }
 
@@ -409,8 +411,8 @@ void AlbumWindow::F_ExportWebPage_Click()
         return;
     }
     m_webPage->ask([this, files](const QString& folder) {
-        m_webPage->start(
-            folder, static_cast<int>(files.size()), [files](const QString& into, const WebPage::Progress& progress) {
+        m_webPage->start(folder, static_cast<int>(files.size()),
+            [files, options = WebPage::defaultOptions()](const QString& into, const WebPage::Progress& progress) {
                 // The files are read here, on the worker, as the album reads them for its thumbnails.
                 QStringList errors;
                 std::vector<WebPage::GalleryEntry> entries;
@@ -426,7 +428,7 @@ void AlbumWindow::F_ExportWebPage_Click()
                         QStringLiteral("(no web page: none of the files can be read)"));
                 // As their thumbnails show them: drawn as a new picture window draws.
                 const WebPage::Outcome outcome
-                    = WebPage::writeGallery(into, entries, WebPage::defaultOptions(), Drawing::Flags {}, 0, progress);
+                    = WebPage::writeGallery(into, entries, options, Drawing::Flags {}, 0, progress);
                 for (const WebPage::LeftOut& leftOut : outcome.leftOut)
                     errors.append(QStringLiteral("\"%1\" is left out of the web page: %2")
                                       .arg(entries[leftOut.index].fileName, leftOut.error));
@@ -463,12 +465,15 @@ void AlbumWindow::writeContactSheet(const QString& fileName)
     const PictureSettings settings { exported.options(exported.transparent), Drawing::Flags {} };
     auto* watcher = new QFutureWatcher<QString>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, fileName] {
-        const QString reason = watcher->result();
         watcher->deleteLater();
-        if (reason.isEmpty())
-            statusBar()->showMessage(QStringLiteral("Contact sheet written as \"%1\"").arg(fileName));
-        else
-            Guard::ShowError(this, reason);
+        // What the worker threw comes again here.
+        Guard::run(this, [&] {
+            const QString reason = watcher->result();
+            if (reason.isEmpty())
+                statusBar()->showMessage(QStringLiteral("Contact sheet written as \"%1\"").arg(fileName));
+            else
+                Guard::ShowError(this, reason);
+        });
     });
     watcher->setFuture(QtConcurrent::run(contactSheet, fileName, entries, settings));
 }
@@ -514,8 +519,15 @@ void AlbumWindow::E_MoveToTrash_Click()
 
 void AlbumWindow::S_Likeness_Click()
 {
+    // The focused file when it is selected, else the first selected.
     const QModelIndex current = lstAlbum->currentIndex();
-    const AlbumFile* from = current.isValid() ? &m_album.file(m_rows.mapToSource(current).row()) : nullptr;
+    const std::vector<int> selected = selectedRows();
+    int row = -1;
+    if (lstAlbum->selectionModel()->isSelected(current))
+        row = m_rows.mapToSource(current).row();
+    else if (!selected.empty())
+        row = selected.front();
+    const AlbumFile* from = row >= 0 ? &m_album.file(row) : nullptr;
     if (!from || !from->code) {
         m_order->setChecked(true);
         tell(QStringLiteral("LikenessRefusedBox"),
@@ -534,13 +546,15 @@ void AlbumWindow::copyIn(const QStringList& fileNames)
         (fileName.endsWith(QStringLiteral(".gen"), Qt::CaseInsensitive) ? codes : refused).append(fileName);
     auto* watcher = new QFutureWatcher<QStringList>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, refused] {
-        QStringList reasons = watcher->result();
         watcher->deleteLater();
-        for (const QString& fileName : refused)
-            reasons.append(QStringLiteral("\"%1\" is no genetic code file (*.gen)").arg(fileName));
-        if (!reasons.isEmpty())
-            Guard::ShowError(
-                this, QStringLiteral("Not copied into the album:\n%1").arg(reasons.join(QLatin1Char('\n'))));
+        Guard::run(this, [&] {
+            QStringList reasons = watcher->result();
+            for (const QString& fileName : refused)
+                reasons.append(QStringLiteral("\"%1\" is no genetic code file (*.gen)").arg(fileName));
+            if (!reasons.isEmpty())
+                Guard::ShowError(
+                    this, QStringLiteral("Not copied into the album:\n%1").arg(reasons.join(QLatin1Char('\n'))));
+        });
     });
     watcher->setFuture(QtConcurrent::run(CopyIn::copy, codes, m_album.folder()));
 }

@@ -25,7 +25,9 @@ class AlbumWindowTest : public testing::Test {
 protected:
     AlbumWindowTest()
     {
-        // The thumbnails and the trash go into the test's folder, never the user's.
+        // The thumbnails and the trash go into the test's folder, never the user's; the album is in that home, so
+        // that its files go to the home's trash wherever the temporary folders are mounted.
+        qputenv("HOME", QFile::encodeName(home.path()));
         qputenv("XDG_CACHE_HOME", QFile::encodeName(home.filePath(QStringLiteral("cache"))));
         qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
         QDir(home.path()).mkdir(QStringLiteral("data"));
@@ -57,6 +59,7 @@ protected:
         WindowTesting::closeLeftoverWindows();
         qunsetenv("XDG_CACHE_HOME");
         qunsetenv("XDG_DATA_HOME");
+        qputenv("HOME", userHome);
     }
 
     void save(const QString& name, const GeneticCode& code, int secondsAgo)
@@ -86,8 +89,9 @@ protected:
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
     }
 
+    const QByteArray userHome = qgetenv("HOME");
     QTemporaryDir home;
-    QTemporaryDir folder;
+    QTemporaryDir folder { home.filePath(QStringLiteral("album-XXXXXX")) };
     std::unique_ptr<AlbumWindow> window;
     QStringList opened;
 };
