@@ -1,7 +1,7 @@
 #include "shell/Run.h"
 
 #include "core/files/FileError.h"
-#include "core/genefile/GeneFileReader.h"
+#include "core/genefile/ExactRead.h"
 #include "core/journal/Journal.h"
 #include "core/journal/RunJournal.h"
 #include "core/platform/RuntimeError.h"
@@ -15,7 +15,6 @@
 #include <QScopeGuard>
 
 #include <algorithm>
-#include <cerrno>
 #include <vector>
 
 std::shared_ptr<clsObject> Run::openPicture(std::optional<QPoint> corner)
@@ -147,16 +146,7 @@ Offspring::Parent Run::breedingParent(qint16 id) const
 
 Offspring::Parent Run::breedingParent(const QString& fileName)
 {
-    GeneticCode code;
-    if (!GeneFileReader::Read(code, fileName, 0.0, m_fileRandom)) {
-        const QFileInfo file(fileName);
-        if (!file.exists())
-            throw Files::fileError(ENOENT, fileName);
-        if (file.isDir())
-            throw Files::fileError(EISDIR, fileName);
-        throw RuntimeError(RuntimeError::PathFileAccess, QStringLiteral("Not a regular file"), Files::inFile(fileName));
-    }
-    return { code, -1,
+    return { ExactRead::read(fileName), -1,
         BirthRecord::fromFile(QFileInfo(fileName).absoluteFilePath(), 0.0, m_history.savedBy(fileName)) };
 }
 

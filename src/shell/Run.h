@@ -81,6 +81,4 @@ private:
 
     RunHistory m_history;
     Generations m_generations;
-    // Files are read for breeding at rate 0: the draws decide nothing.
-    ClockRandomSource m_fileRandom;
 };

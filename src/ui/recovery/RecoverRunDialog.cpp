@@ -57,7 +57,11 @@ RecoverRunDialog::RecoverRunDialog(QString folder, std::function<QString()> curr
     connect(m_openAll, &QPushButton::clicked, this, [this] { reopenSelected(true); });
     connect(m_delete, &QPushButton::clicked, this, [this] { askDelete(); });
     connect(m_list, &QTreeWidget::currentItemChanged, this, [this] { updateButtons(); });
-    connect(m_list, &QTreeWidget::itemActivated, this, [this] { reopenSelected(false); });
+    // Enter or a double click does what Recover would, when Recover can.
+    connect(m_list, &QTreeWidget::itemActivated, this, [this] {
+        if (m_recover->isEnabled())
+            reopenSelected(false);
+    });
 
     // Screen readers name the buttons by their captions; the list by what it holds, and the long label in short.
     label->setAccessibleName(QStringLiteral("Earlier runs"));
