@@ -104,6 +104,19 @@ TEST_F(BreedWindowTest, KeysSelectBreedGoBackAndForwardAndKeepACell)
     ASSERT_NE(opened, nullptr);
     EXPECT_TRUE(sameTraits(picture(3)->GenCode().Code(), cell(0)));
     EXPECT_EQ(modObject::Objects.count(), 2);
+
+    // An offspring opened as a picture is that picture from then on: breeding from it enters no other.
+    breed->activateWindow();
+    ASSERT_TRUE(activated(breed));
+    press(QKeySequence(Qt::Key_Down));
+    press(QKeySequence(Qt::CTRL | Qt::Key_Return));
+    ASSERT_NE(window(4), nullptr);
+    EXPECT_EQ(main->run().history().find(4)->birth.kind, BirthRecord::Kind::BredInWindow);
+    breed->activateWindow();
+    ASSERT_TRUE(activated(breed));
+    press(QKeySequence(Qt::Key_Return));
+    EXPECT_EQ(showing().ids[0], 4);
+    EXPECT_EQ(main->run().history().pictures().size(), 5U);
 }
 
 TEST_F(BreedWindowTest, TheLastIDLeavesTheWindowAsItWas)
