@@ -519,13 +519,11 @@ void AlbumWindow::E_MoveToTrash_Click()
 
 void AlbumWindow::S_Likeness_Click()
 {
-    // The focused file when it is selected, else the first selected.
+    // The focused file when it is selected or nothing is, else the first selected.
     const QModelIndex current = lstAlbum->currentIndex();
     const std::vector<int> selected = selectedRows();
-    int row = -1;
-    if (lstAlbum->selectionModel()->isSelected(current))
-        row = m_rows.mapToSource(current).row();
-    else if (!selected.empty())
+    int row = current.isValid() ? m_rows.mapToSource(current).row() : -1;
+    if (!selected.empty() && !lstAlbum->selectionModel()->isSelected(current))
         row = selected.front();
     const AlbumFile* from = row >= 0 ? &m_album.file(row) : nullptr;
     if (!from || !from->code) {
