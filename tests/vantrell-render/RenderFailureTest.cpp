@@ -37,22 +37,31 @@ QByteArray sampleLines(const QString& folder, int count, int line = 0, const QBy
     return bytes;
 }
 
-class RenderBadFileTest : public RenderToolTest, public testing::WithParamInterface<BadFileCase> { };
+class RenderBadFileTest : public RenderToolTest, public testing::WithParamInterface<BadFileCase> {
+protected:
+    // Runs the tool with first.gen, the bad file and last.gen between options before and after: it fails with exit
+    // status 1 and one line that names the bad file and says why.
+    void runFailingOnTheBadFileAlone(const QStringList& before, const QStringList& after)
+    {
+        writeSample(path("first.gen"));
+        writeSample(path("last.gen"));
+        const QString bad = GetParam().make(dir.path());
+
+        const ToolRun result = run(before + QStringList { "first.gen", bad, "last.gen" } + after);
+
+        EXPECT_EQ(result.exitCode, 1);
+        const QString err = QString::fromLocal8Bit(result.err);
+        EXPECT_TRUE(err.startsWith(QStringLiteral("vantrell-render: "))) << err.toStdString();
+        EXPECT_TRUE(err.contains(QStringLiteral("\"%1\"").arg(bad))) << err.toStdString();
+        EXPECT_TRUE(err.contains(QLatin1String(GetParam().reason))) << err.toStdString();
+        EXPECT_EQ(err.count(u'\n'), 1) << err.toStdString();
+    }
+};
 
 TEST_P(RenderBadFileTest, FailsNamingTheFileAndRendersTheOthers)
 {
-    writeSample(path("first.gen"));
-    writeSample(path("last.gen"));
-    const QString bad = GetParam().make(dir.path());
+    runFailingOnTheBadFileAlone({}, { "-d", "out", "--sheet", "sheet.png" });
 
-    const ToolRun result = run({ "first.gen", bad, "last.gen", "-d", "out", "--sheet", "sheet.png" });
-
-    EXPECT_EQ(result.exitCode, 1);
-    const QString err = QString::fromLocal8Bit(result.err);
-    EXPECT_TRUE(err.startsWith(QStringLiteral("vantrell-render: "))) << err.toStdString();
-    EXPECT_TRUE(err.contains(QStringLiteral("\"%1\"").arg(bad))) << err.toStdString();
-    EXPECT_TRUE(err.contains(QLatin1String(GetParam().reason))) << err.toStdString();
-    EXPECT_EQ(err.count(u'\n'), 1) << err.toStdString();
     EXPECT_EQ(entries(path("out")), QStringList({ "first.png", "last.png" }));
     // The sheet holds the two others side by side.
     EXPECT_EQ(QImage(path("sheet.png")).size(), QSize(2 * 8 + 2 * 113 + 8, 2 * 8 + 105 + 16));
@@ -60,18 +69,8 @@ TEST_P(RenderBadFileTest, FailsNamingTheFileAndRendersTheOthers)
 
 TEST_P(RenderBadFileTest, IsLeftOutOfTheWebPageOfTheOthers)
 {
-    writeSample(path("first.gen"));
-    writeSample(path("last.gen"));
-    const QString bad = GetParam().make(dir.path());
+    runFailingOnTheBadFileAlone({ "--web", "page" }, {});
 
-    const ToolRun result = run({ "--web", "page", "first.gen", bad, "last.gen" });
-
-    EXPECT_EQ(result.exitCode, 1);
-    const QString err = QString::fromLocal8Bit(result.err);
-    EXPECT_TRUE(err.startsWith(QStringLiteral("vantrell-render: "))) << err.toStdString();
-    EXPECT_TRUE(err.contains(QStringLiteral("\"%1\"").arg(bad))) << err.toStdString();
-    EXPECT_TRUE(err.contains(QLatin1String(GetParam().reason))) << err.toStdString();
-    EXPECT_EQ(err.count(u'\n'), 1) << err.toStdString();
     EXPECT_EQ(entries(path("page/pictures")),
         QStringList({ "first.gen", "first.png", "first.svg", "last.gen", "last.png", "last.svg" }));
     EXPECT_EQ(readFile(path("page/pictures/first.gen")), readFile(path("first.gen")));
